@@ -1,0 +1,101 @@
+#include "commondialog.h"
+#include "puzzlefile.h"
+#include "state/colours.h"
+#include "ui/form1.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QSaveFile>
+
+namespace {
+
+QString fileProblem(const char *what, const QString &fileName, const QString &problem)
+{
+    return QStringLiteral("Varnodel could not %1 the file\r%2\r\r%3")
+            .arg(QLatin1String(what), QDir::toNativeSeparators(fileName), problem);
+}
+
+} // namespace
+
+// Reads and checks the whole file before anything in the window changes, so a file
+// that cannot be loaded leaves the grid exactly as it was.
+bool Form1::readPuzzleFile(const QString &fileName, QStringList &items)
+{
+    const QFileInfo info(fileName);
+    QString problem;
+    QFile file(fileName);
+    if (!info.exists()) {
+        problem = QStringLiteral("There is no such file.");
+    } else if (info.isDir()) {
+        problem = QStringLiteral("It is a folder, not a puzzle file.");
+    } else if (info.size() > PuzzleFile::MaxFileSize) {
+        problem = QStringLiteral("It is too large to be a puzzle file.");
+    } else if (!file.open(QIODevice::ReadOnly)) {
+        problem = QStringLiteral("It could not be opened: %1").arg(file.errorString());
+    } else {
+        const QByteArray bytes = file.read(PuzzleFile::MaxFileSize + 1);
+        if (file.error() != QFileDevice::NoError) {
+            problem = QStringLiteral("It could not be read: %1").arg(file.errorString());
+        } else if (bytes.size() > PuzzleFile::MaxFileSize) {
+            problem = QStringLiteral("It is too large to be a puzzle file.");
+        } else {
+            PuzzleFile::ReadResult result = PuzzleFile::read(bytes);
+            problem = result.error;
+            items = result.items;
+        }
+    }
+    if (problem.isEmpty())
+        return true;
+    MsgBox(fileProblem("load", fileName, problem));
+    return false;
+}
+
+// Loads a puzzle box by box, marks every filled box as a given, and solves it.
+void Form1::cmdGet_Click()
+{
+    CommonDialog1->InitDir = QCoreApplication::applicationDirPath();
+    if (!CommonDialog1->ShowOpen())
+        return;
+    QStringList items;
+    if (!readPuzzleFile(CommonDialog1->FileName, items))
+        return;
+
+    Solved = 0;
+    for (CellNo = 0; CellNo <= 80; ++CellNo) {
+        Row1[CellNo]->setText(items.at(CellNo));
+        txtNos[CellNo]->setText(QStringLiteral("123456789"));
+        txtNos[CellNo]->setCursorPosition(0);
+        // The grid fills visibly box by box; the player's clicks wait until the load
+        // is done, so no other command runs in the middle of it.
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        if (!Row1[CellNo]->text().isEmpty())
+            setBackColor(Row1[CellNo], Colour::Yellow);
+    }
+    cmdSolve_Click();
+}
+
+// Writes the 81 box texts, one to a line. The file is replaced only once every byte
+// is written, so a failed save never leaves a broken file behind.
+void Form1::cmdSave_Click()
+{
+    CommonDialog1->InitDir = QCoreApplication::applicationDirPath();
+    if (!CommonDialog1->ShowSave())
+        return;
+
+    QStringList texts;
+    for (CellNo = 0; CellNo <= 80; ++CellNo)
+        texts << Row1[CellNo]->text();
+
+    const QString fileName = CommonDialog1->FileName;
+    QSaveFile file(fileName);
+    const QByteArray bytes = PuzzleFile::write(texts);
+    if (QFileInfo(fileName).isDir()) {
+        MsgBox(fileProblem("save", fileName, QStringLiteral("It is a folder.")));
+        return;
+    }
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        MsgBox(fileProblem("save", fileName, file.errorString()));
+}

@@ -1,0 +1,36 @@
+#include "commondialog.h"
+
+#include <QFileDialog>
+#include <QWidget>
+
+CommonDialog::CommonDialog(QWidget *owner) : QObject(owner), m_owner(owner) { }
+
+bool CommonDialog::ShowOpen()
+{
+    return show(Open);
+}
+
+bool CommonDialog::ShowSave()
+{
+    return show(Save);
+}
+
+bool CommonDialog::show(Mode mode)
+{
+    QString chosen;
+    if (answer) {
+        chosen = answer(mode, InitDir);
+    } else {
+        QFileDialog dialog(m_owner, QString(), InitDir);
+        dialog.setAcceptMode(mode == Open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+        dialog.setFileMode(mode == Open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+        if (!FileName.isEmpty())
+            dialog.selectFile(QFileInfo(FileName).fileName());
+        if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+            chosen = dialog.selectedFiles().constFirst();
+    }
+    if (chosen.isEmpty())
+        return false;
+    FileName = chosen;
+    return true;
+}

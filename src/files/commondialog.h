@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+// The file dialog the window keeps for Get File and Save File: an initial folder, the
+// system's open and save dialogs, and the file name chosen last, kept between uses.
+class CommonDialog : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum Mode { Open, Save };
+
+    explicit CommonDialog(QWidget *owner);
+
+    QString InitDir;
+    QString FileName;
+
+    // Each returns false when the player cancels; FileName then stays as it was.
+    bool ShowOpen();
+    bool ShowSave();
+
+    // Test seam: when set, it answers in place of a real dialog, returning the chosen
+    // name or an empty text for a cancel.
+    std::function<QString(Mode mode, const QString &initialDir)> answer;
+
+private:
+    bool show(Mode mode);
+    QWidget *m_owner;
+};

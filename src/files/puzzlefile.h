@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace PuzzleFile {
+
+constexpr int Cells = 81;
+// No real puzzle file comes near these; anything larger is not one.
+constexpr qint64 MaxFileSize = 64 * 1024;
+constexpr int MaxItemLength = 100;
+
+struct ReadResult
+{
+    QStringList items; // the 81 box texts, when the file could be read
+    QString error;     // why not, otherwise
+    bool ok() const { return error.isEmpty(); }
+};
+
+// Reads the 81 items of a puzzle file. Commas and line ends (CR LF, CR or LF) separate
+// items, blanks before an item are skipped, a quoted item loses its quotes, and a whole
+// number loses its leading zeros. Bytes are Latin-1 characters; nothing after the 81st
+// item is read.
+ReadResult read(const QByteArray &bytes);
+
+// The bytes Save File writes: each box text on a line of its own, ended by CR LF.
+QByteArray write(const QStringList &texts);
+
+} // namespace PuzzleFile

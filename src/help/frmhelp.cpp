@@ -1,0 +1,112 @@
+#include "frmhelp.h"
+#include "ui/form1.h"
+#include "ui/twips.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QListWidget>
+#include <QPushButton>
+
+frmHelp::frmHelp(Form1 *owner) : QDialog(owner), m_owner(owner)
+{
+    setObjectName(QStringLiteral("frmHelp"));
+    setWindowTitle(tr("Help Information"));
+    setFixedSize(twips(10815), twips(7425));
+    setModal(true);
+
+    List1 = new QListWidget(this);
+    List1->setObjectName(QStringLiteral("List1"));
+    List1->setGeometry(twipRect(600, 720, 9255, 5460));
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSize(12);
+    font.setWeight(QFont::Bold);
+    List1->setFont(font);
+    List1->setSelectionMode(QAbstractItemView::SingleSelection);
+
+    cmdNext = new QPushButton(tr("Next"), this);
+    cmdNext->setObjectName(QStringLiteral("cmdNext"));
+    cmdNext->setGeometry(twipRect(600, 6720, 1455, 495));
+    cmdNext->setAutoDefault(false);
+    cmdQuit = new QPushButton(tr("Exit"), this);
+    cmdQuit->setObjectName(QStringLiteral("cmdQuit"));
+    cmdQuit->setGeometry(twipRect(2640, 6720, 1335, 495));
+    cmdQuit->setAutoDefault(false);
+
+    QWidget::setTabOrder(List1, cmdNext);
+    QWidget::setTabOrder(cmdNext, cmdQuit);
+    connect(cmdNext, &QPushButton::clicked, this, &frmHelp::cmdNext_Click);
+    connect(cmdQuit, &QPushButton::clicked, this, &frmHelp::cmdQuit_Click);
+}
+
+QString frmHelp::helpFilePath()
+{
+    return QCoreApplication::applicationDirPath() + QDir::separator()
+            + QStringLiteral("GrdHelp.det");
+}
+
+void frmHelp::showModally()
+{
+    Form_Load();
+    List1->setFocus();
+    exec();
+}
+
+void frmHelp::showProblem()
+{
+    m_owner->MsgBox(QStringLiteral("There was a problem with the help file\r"
+                                   "Please tell the Varnodel developers: varnodel@example.org"),
+                    this);
+}
+
+// Opens the help file and shows its first page. A missing file, or one that ends
+// inside the page, shows the problem message; the window opens all the same.
+void frmHelp::Form_Load()
+{
+    List1->clear();
+    m_file.close();
+    m_file.setFileName(helpFilePath());
+    if (!m_file.open(QIODevice::ReadOnly)) {
+        showProblem();
+        return;
+    }
+    QStringList rows;
+    const HelpPager::Status status = m_pager.readPage(rows);
+    List1->addItems(rows);
+    if (status != HelpPager::PageRead)
+        showProblem();
+}
+
+// Shows the next page. With no file open, or with the whole file read, there is
+// nothing more to show; a file that ends inside a page keeps the lines read and shows
+// the problem message.
+void frmHelp::cmdNext_Click()
+{
+    List1->clear();
+    if (m_pager.atEnd()) {
+        m_owner->MsgBox(QStringLiteral("That is the end of the help file"), this);
+        return;
+    }
+    QStringList rows;
+    const HelpPager::Status status = m_pager.readPage(rows);
+    List1->addItems(rows);
+    if (status != HelpPager::PageRead)
+        showProblem();
+}
+
+void frmHelp::cmdQuit_Click()
+{
+    reject();
+}
+
+void frmHelp::Form_Unload()
+{
+    m_file.close();
+}
+
+// Every way of closing the window (Exit, the close box, Escape) unloads it.
+void frmHelp::done(int result)
+{
+    Form_Unload();
+    QDialog::done(result);
+}

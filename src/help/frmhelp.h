@@ -1,0 +1,45 @@
+#pragma once
+
+#include "helppager.h"
+
+#include <QDialog>
+#include <QFile>
+
+class Form1;
+class QListWidget;
+class QPushButton;
+
+// The help window: the help file, a page at a time. It holds the file open from its
+// load to its unload and keeps no page count; the file's read position is the place.
+class frmHelp : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit frmHelp(Form1 *owner);
+
+    QListWidget *List1 = nullptr;
+    QPushButton *cmdNext = nullptr;
+    QPushButton *cmdQuit = nullptr;
+
+    // Loads the window (opening the file, showing the first page) and shows it modally;
+    // returns once it is closed.
+    void showModally();
+
+    void Form_Load();
+    void cmdNext_Click();
+    void cmdQuit_Click();
+    void Form_Unload();
+
+    bool isFileOpen() const { return m_file.isOpen(); }
+    static QString helpFilePath();
+
+    void done(int result) override;
+
+private:
+    void showProblem();
+
+    Form1 *m_owner;
+    QFile m_file;
+    HelpPager m_pager{&m_file};
+};

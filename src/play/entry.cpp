@@ -1,0 +1,118 @@
+#include "state/colours.h"
+#include "ui/form1.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <algorithm>
+
+namespace {
+
+// The character code a key press produces, or -1 for keys that produce none (arrows,
+// Delete, Tab, Shift, ...). Control combinations give their control character, so
+// Ctrl+V arrives as 22 whatever text the platform attached to the event.
+int characterCode(const QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Delete:
+        return -1;
+    default:
+        break;
+    }
+    if ((event->modifiers() & Qt::ControlModifier) && event->key() >= Qt::Key_A
+        && event->key() <= Qt::Key_Z)
+        return event->key() - Qt::Key_A + 1;
+    const QString text = event->text();
+    if (text.isEmpty())
+        return -1;
+    return text.at(0).unicode();
+}
+
+} // namespace
+
+// Every key press in a puzzle box comes here before the box takes its character.
+// The handler never keeps the character from the box.
+bool Form1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return QMainWindow::eventFilter(watched, event);
+    const auto found = std::find(Row1.cbegin(), Row1.cend(), watched);
+    if (found == Row1.cend())
+        return QMainWindow::eventFilter(watched, event);
+
+    const int index = static_cast<int>(found - Row1.cbegin());
+    auto *keyEvent = static_cast<QKeyEvent *>(event);
+    if (moveFocus(index, keyEvent->key()))
+        return true;
+    const int code = characterCode(keyEvent);
+    if (code >= 0 && code <= 0xFFFF)
+        Row1_KeyPress(index, code);
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// The arrow keys step between puzzle boxes: up and down always, left and right once
+// the caret stands at the edge of the box's text. The grid's edges stop the move.
+bool Form1::moveFocus(int index, int key)
+{
+    const int row = index / 9;
+    const int column = index % 9;
+    const QLineEdit *box = Row1[index];
+    int target = -1;
+    switch (key) {
+    case Qt::Key_Up:
+        target = row > 0 ? index - 9 : -1;
+        break;
+    case Qt::Key_Down:
+        target = row < 8 ? index + 9 : -1;
+        break;
+    case Qt::Key_Left:
+        if (box->cursorPosition() > 0 || box->hasSelectedText())
+            return false;
+        target = column > 0 ? index - 1 : -1;
+        break;
+    case Qt::Key_Right:
+        if (box->cursorPosition() < box->text().size() || box->hasSelectedText())
+            return false;
+        target = column < 8 ? index + 1 : -1;
+        break;
+    default:
+        return false;
+    }
+    if (target < 0)
+        return true;
+    Row1[target]->setFocus(Qt::OtherFocusReason);
+    Row1[target]->setCursorPosition(key == Qt::Key_Left ? Row1[target]->text().size() : 0);
+    return true;
+}
+
+// A given refuses every key with a message. Once the puzzle is solved, a typed digit
+// colours its box by the hidden solution, and every key runs the completion check.
+void Form1::Row1_KeyPress(int index, int keyAscii)
+{
+    if (backColor(Row1[index]) == Colour::Yellow) {
+        MsgBox(QStringLiteral("This is Already a Number\rTry Another one"));
+        return;
+    }
+    if (!Solved)
+        return;
+    if (keyAscii >= '1' && keyAscii <= '9') {
+        const int digit = keyAscii - '0';
+        const char *colour = CellValue[index + 1] == digit ? Colour::PaleGreenText
+                                                            : Colour::LightOrangeText;
+        setBackColor(Row1[index], colourFromText(QLatin1String(colour)));
+    }
+    Check_Corr();
+}
+
+// Congratulates the player once every box is a given or a right digit.
+void Form1::Check_Corr()
+{
+    const int paleGreen = colourFromText(QLatin1String(Colour::PaleGreenText));
+    for (CellNo = 0; CellNo <= 80; ++CellNo) {
+        const int colour = backColor(Row1[CellNo]);
+        if (colour != Colour::Yellow && colour != paleGreen)
+            return;
+    }
+    MsgBox(QStringLiteral("Congratulations\rYou have Solved it\r\rYou are a Star ! ! !"));
+}

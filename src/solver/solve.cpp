@@ -1,0 +1,50 @@
+#include "state/colours.h"
+#include "ui/form1.h"
+
+#include <QLineEdit>
+
+// Lists every box whose text is not a single digit, or returns an empty text when all
+// 81 can be taken. Such a text could come from typing or from a puzzle file.
+QString Form1::unusableTexts() const
+{
+    QStringList lines;
+    for (int index = 0; index <= 80; ++index) {
+        const QString text = Row1[index]->text();
+        if (!isCellText(text))
+            lines << QStringLiteral("Cell %1 holds \"%2\"").arg(index + 1).arg(text);
+    }
+    if (lines.isEmpty())
+        return QString();
+    lines.prepend(QStringLiteral("A cell takes one digit, or nothing."));
+    lines << QStringLiteral("Correct these cells and click Solve again.");
+    return lines.join(QLatin1Char('\r'));
+}
+
+// Takes the puzzle afresh from the box texts: every filled box is a given. A given keeps
+// its digit as its text; an open cell starts with all nine digits as candidates.
+void Form1::cmdSolve_Click()
+{
+    const QString refusal = unusableTexts();
+    if (!refusal.isEmpty()) {
+        MsgBox(refusal);
+        return;
+    }
+
+    PassState = 1;
+    LastFilled = 0;
+    for (CellNo = 1; CellNo <= 81; ++CellNo) {
+        const QString text = Row1[CellNo - 1]->text();
+        CellValue[CellNo] = Value::fromText(text);
+        if (!text.isEmpty()) {
+            setBackColor(Row1[CellNo - 1], Colour::Yellow);
+            for (DigitNo = 1; DigitNo <= 9; ++DigitNo)
+                Candidate[CellNo][DigitNo] = Value();
+            Candidate[CellNo][CellValue[CellNo].toInt()] = CellValue[CellNo];
+            ++LastFilled;
+        } else {
+            for (DigitNo = 1; DigitNo <= 9; ++DigitNo)
+                Candidate[CellNo][DigitNo] = Value::digit(DigitNo);
+        }
+    }
+    GoAgain();
+}

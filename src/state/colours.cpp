@@ -1,0 +1,43 @@
+#include "colours.h"
+
+#include <QPalette>
+#include <QWidget>
+
+int colourFromText(const QString &text)
+{
+    bool ok = false;
+    int value = -1;
+    if (text.startsWith(QLatin1String("&H"), Qt::CaseInsensitive))
+        value = text.mid(2).toInt(&ok, 16);
+    else
+        value = text.toInt(&ok, 10);
+    if (!ok || value < 0 || value > 0xFFFFFF)
+        return -1;
+    return value;
+}
+
+QColor colourFromBgr(int bgr)
+{
+    return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
+}
+
+int bgrFromColour(const QColor &colour)
+{
+    return colour.red() | (colour.green() << 8) | (colour.blue() << 16);
+}
+
+int backColor(const QWidget *box)
+{
+    return bgrFromColour(box->palette().color(QPalette::Base));
+}
+
+void setBackColor(QWidget *box, int bgr)
+{
+    QPalette palette = box->palette();
+    const QColor background = colourFromBgr(bgr);
+    palette.setColor(QPalette::Base, background);
+    // All of the program's own colours are light: dark text keeps the digit readable
+    // even where the desktop theme's text colour is light.
+    palette.setColor(QPalette::Text, background.lightness() > 128 ? Qt::black : Qt::white);
+    box->setPalette(palette);
+}

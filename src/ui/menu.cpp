@@ -1,0 +1,18 @@
+#include "form1.h"
+#include "help/frmhelp.h"
+
+// One help window serves the whole run; every opening starts again at the first page.
+void Form1::Info_Click()
+{
+    if (!m_help)
+        m_help = new frmHelp(this);
+    m_help->showModally();
+}
+
+void Form1::About_Click()
+{
+    MsgBox(QStringLiteral("Varnodel, by the Varnodel developers\r"
+                          "Copyright (c) 2026 the Varnodel developers, under the MIT licence\r"
+                          "E-mail: varnodel@example.org\r"
+                          "Web: https://example.org/varnodel"));
+}

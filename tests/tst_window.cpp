@@ -1,0 +1,234 @@
+#include "support.h"
+
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QtTest>
+
+// The main window as the player first meets it: layout, order of keyboard focus,
+// start-up state, and the ways out.
+class tst_window : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void puzzleBoxGeometry_data();
+    void puzzleBoxGeometry();
+    void candidateBoxGeometry_data();
+    void candidateBoxGeometry();
+    void labels_data();
+    void labels();
+    void buttons_data();
+    void buttons();
+    void windowAndMenu();
+    void startsWithCandidateGridHidden();
+    void tabOrder_data();
+    void tabOrder();
+    void focusStartsInFirstBox();
+    void quitAndCloseEndTheProgram();
+};
+
+static QRect px(int left, int top, int width, int height)
+{
+    return QRect(left / 15, top / 15, width / 15, height / 15);
+}
+
+void tst_window::puzzleBoxGeometry_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QRect>("rect");
+    QTest::newRow("top left") << 0 << px(1080, 840, 495, 495);
+    QTest::newRow("top right") << 8 << px(5160, 840, 495, 495);
+    QTest::newRow("row 3 column 3") << 30 << px(2640, 2400, 495, 495);
+    QTest::newRow("centre") << 40 << px(3120, 2880, 495, 495);
+    QTest::newRow("bottom right") << 80 << px(5160, 4920, 495, 495);
+}
+
+void tst_window::puzzleBoxGeometry()
+{
+    QFETCH(int, index);
+    QFETCH(QRect, rect);
+    Form1 form;
+    QCOMPARE(form.Row1[index]->geometry(), rect);
+    QCOMPARE(form.Row1[index]->text(), QString());
+    QCOMPARE(form.Row1[index]->alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
+    const QFont font = form.Row1[index]->font();
+    QCOMPARE(font.pointSizeF(), 13.5);
+    QCOMPARE(font.weight(), QFont::Bold);
+    QVERIFY(!font.italic() && !font.underline() && !font.strikeOut());
+}
+
+void tst_window::candidateBoxGeometry_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QRect>("rect");
+    QTest::newRow("top left") << 0 << px(600, 5640, 975, 285);
+    QTest::newRow("centre") << 40 << px(4560, 6720, 975, 285);
+    QTest::newRow("bottom right") << 80 << px(8520, 7800, 975, 285);
+}
+
+void tst_window::candidateBoxGeometry()
+{
+    QFETCH(int, index);
+    QFETCH(QRect, rect);
+    Form1 form;
+    QCOMPARE(form.txtNos[index]->geometry(), rect);
+    for (QLineEdit *box : form.txtNos)
+        QCOMPARE(box->text(), QStringLiteral("123456789"));
+}
+
+void tst_window::labels_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<int>("left");
+    QTest::addColumn<int>("top");
+    const int lefts[9] = {1080, 1560, 2040, 2640, 3120, 3600, 4200, 4680, 5160};
+    for (int i = 0; i < 9; ++i)
+        QTest::addRow("column %d", i + 1) << i << QString::number(i + 1) << lefts[i] << 600;
+    const int tops[8] = {1440, 1920, 2400, 3000, 3480, 3960, 4560, 5040};
+    const char *captions[8] = {"10", "19", "28", "37", "46", "55", "64", "73"};
+    for (int i = 0; i < 8; ++i)
+        QTest::addRow("row %d", i + 2) << 9 + i << QString::fromLatin1(captions[i]) << 720 << tops[i];
+}
+
+void tst_window::labels()
+{
+    QFETCH(int, index);
+    QFETCH(QString, caption);
+    QFETCH(int, left);
+    QFETCH(int, top);
+    Form1 form;
+    QCOMPARE(form.Label1[index]->text(), caption);
+    QCOMPARE(form.Label1[index]->geometry(), px(left, top, 375, 255));
+    QCOMPARE(form.Label1[index]->focusPolicy(), Qt::NoFocus);
+}
+
+void tst_window::buttons_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QRect>("rect");
+    QTest::newRow("save") << "cmdSave" << "Save File" << px(6480, 840, 1095, 495);
+    QTest::newRow("get") << "cmdGet" << "Get File" << px(6480, 1560, 1095, 495);
+    QTest::newRow("solve") << "cmdSolve" << "Solve" << px(6480, 2280, 1095, 495);
+    QTest::newRow("grid") << "cmdShowGrid" << "Show - Hide Possible Numbers Grid"
+                          << px(6480, 3000, 1095, 1095);
+    QTest::newRow("result") << "cmdShowResult" << "Show Result" << px(6480, 4320, 1095, 735);
+    QTest::newRow("quit") << "cmdQuit" << "Quit" << px(9240, 3840, 1095, 495);
+    QTest::newRow("clear") << "cmdClear" << "Clear" << px(9240, 4560, 1095, 495);
+}
+
+void tst_window::buttons()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    QFETCH(QRect, rect);
+    Form1 form;
+    auto *button = form.findChild<QPushButton *>(name);
+    QVERIFY(button);
+    QCOMPARE(button->text(), caption);
+    QCOMPARE(button->geometry(), rect);
+}
+
+void tst_window::windowAndMenu()
+{
+    Form1 form;
+    QCOMPARE(form.windowTitle(), QStringLiteral("Varnodel"));
+    QCOMPARE(form.centralWidget()->size(), QSize(710, 675));
+    const QList<QSize> sizes = form.windowIcon().availableSizes();
+    QVERIFY(sizes.contains(QSize(16, 16)));
+    QVERIFY(sizes.contains(QSize(32, 32)));
+
+    const QList<QAction *> menus = form.menuBar()->actions();
+    QCOMPARE(menus.size(), 1);
+    QCOMPARE(menus.at(0)->text(), QStringLiteral("&Help"));
+    QCOMPARE(form.Help->actions(), (QList<QAction *>{form.Info, form.About}));
+    QCOMPARE(form.Info->text(), QStringLiteral("Help&Info"));
+    QCOMPARE(form.About->text(), QStringLiteral("&About"));
+}
+
+// The load step hides the candidate grid and leaves the shared counter at 81; the
+// first press of Show - Hide brings all 81 boxes up with every digit.
+void tst_window::startsWithCandidateGridHidden()
+{
+    Form1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    for (QLineEdit *box : form.txtNos)
+        QVERIFY(!box->isVisible());
+    QCOMPARE(form.CellNo, 81);
+    QCOMPARE(form.Solved, qint16(0));
+    QCOMPARE(form.RowSum, (std::array<qint16, 10>{}));
+    for (int k = 1; k <= 81; ++k)
+        QVERIFY(form.CellValue[k].isEmpty());
+
+    form.cmdShowGrid->click();
+    for (QLineEdit *box : form.txtNos) {
+        QVERIFY(box->isVisible());
+        QCOMPARE(box->text(), QStringLiteral("123456789"));
+    }
+}
+
+void tst_window::tabOrder_data()
+{
+    QTest::addColumn<bool>("gridShown");
+    QTest::newRow("candidate grid hidden") << false;
+    QTest::newRow("candidate grid shown") << true;
+}
+
+// Tab walks the puzzle boxes, then Save File, Get File, Clear, Solve, Quit, the
+// candidate boxes while shown, then Show - Hide and Show Result.
+void tst_window::tabOrder()
+{
+    QFETCH(bool, gridShown);
+    Form1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    if (gridShown)
+        form.cmdShowGrid_Click();
+
+    QList<QWidget *> expected(form.Row1.begin(), form.Row1.end());
+    expected << form.cmdSave << form.cmdGet << form.cmdClear << form.cmdSolve << form.cmdQuit;
+    if (gridShown)
+        expected.append(QList<QWidget *>(form.txtNos.begin(), form.txtNos.end()));
+    expected << form.cmdShowGrid << form.cmdShowResult << form.Row1[0];
+
+    form.Row1[0]->setFocus();
+    QCOMPARE(QApplication::focusWidget(), form.Row1[0]);
+    for (qsizetype i = 1; i < expected.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QVERIFY2(QApplication::focusWidget() == expected.at(i),
+                 qPrintable(QStringLiteral("step %1 reached %2").arg(i).arg(
+                         QApplication::focusWidget()->objectName())));
+    }
+}
+
+void tst_window::focusStartsInFirstBox()
+{
+    Form1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QCOMPARE(QApplication::focusWidget(), form.Row1[0]);
+}
+
+// Quit and the close box both end the program at once, asking nothing, with any
+// unsaved puzzle in the grid.
+void tst_window::quitAndCloseEndTheProgram()
+{
+    Form1 form;
+    QStringList messages;
+    catchMessages(form, messages);
+    int ended = 0;
+    form.quitHook = [&] { ++ended; };
+    setGrid(form, simplePuzzle);
+    form.cmdQuit->click();
+    QCOMPARE(ended, 1);
+    form.show();
+    form.close();
+    QCOMPARE(ended, 2);
+    QVERIFY(messages.isEmpty());
+}
+
+QTEST_MAIN(tst_window)
+#include "tst_window.moc"

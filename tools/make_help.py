@@ -1,0 +1,114 @@
+#!/usr/bin/env python3
+"""Writes src/help/GrdHelp.det from the pages below: CR LF line ends, each page
+closed by a line of six asterisks. Run it again after editing the text."""
+import pathlib
+
+PAGES = [
+    """WELCOME TO VARNODEL
+
+Varnodel helps you with Sudoku puzzles. Every row,
+every column and every 3 x 3 box of the grid must
+hold each of the digits 1 to 9 exactly once.
+
+Type the digits of a puzzle into the big grid, or
+load a puzzle file, and click Solve. Varnodel works
+out as much of the answer as it can and tells you
+how to go on.
+
+Click Next to read on, or Exit to close this window.""",
+    """ENTERING A PUZZLE
+
+Click a cell and type its digit. Leave the open
+cells empty. The arrow keys move between the cells;
+Tab moves on to the next one.
+
+The numbers above the grid count the columns. The
+numbers at the left give the cell number of the
+first cell of each row, counting row by row from
+the top left corner (cells 1 to 81).
+
+A cell takes one digit, or nothing.""",
+    """SOLVE
+
+When the puzzle is in, click Solve. Every filled
+cell turns yellow: it is a given. Varnodel then
+rules out, cell by cell, the digits that already
+stand in the same row, column or box, and fills in
+every cell with only one digit left. It goes round
+again and again while that fills new cells.
+
+The grid keeps showing your own digits: Varnodel
+keeps the answer to itself until you ask for it.""",
+    """WHEN THE PUZZLE IS SOLVED
+
+Varnodel tells you "Solved". Now type your answer
+into the open cells. A right digit turns the cell
+pale green, a wrong one light orange. When every
+cell is yellow or green, you are congratulated.
+
+Show Result fills every cell that is not a given
+with the answer, on pale green.
+
+A yellow cell is a given: typing into it brings a
+reminder that it already holds a number.""",
+    """WHEN IT IS NOT SO SIMPLE
+
+Some puzzles need more than ruling digits out.
+Varnodel then shows the Possible Numbers grid below
+the puzzle: for each cell, the digits it can still
+take.
+
+Work out one more digit yourself, type it into its
+cell and click Solve again. Do this until the
+puzzle is solved.
+
+Show - Hide Possible Numbers Grid shows or hides
+that grid whenever the puzzle is not yet solved.""",
+    """CLEAR AND QUIT
+
+Clear empties the grid and makes every cell white,
+ready for a new puzzle.
+
+Quit, or the window's close button, ends Varnodel
+at once. Nothing is asked and nothing is kept: save
+a puzzle first if you want it again.""",
+    """SAVE FILE AND GET FILE
+
+Save File writes the grid to a file that you name.
+Get File reads such a file back: the grid fills
+cell by cell, every filled cell becomes a given,
+and Varnodel solves the puzzle straight away.
+
+A file that cannot be loaded is reported, and the
+grid stays exactly as it was.
+
+The samples folder beside Varnodel holds a few
+puzzles to start with.""",
+    """THE PUZZLE FILE
+
+A puzzle file is plain text of 81 lines, one for
+each cell, row by row from the top left: lines 1
+to 9 are the top row, lines 10 to 18 the second
+row, and so on. A line holds the cell's digit, or
+nothing for an open cell.
+
+Commas also separate cells, blanks before a digit
+are skipped, and a digit may stand in quotes.
+Any text editor can write one.""",
+]
+
+SEPARATOR = "******"
+
+
+def main():
+    lines = []
+    for page in PAGES:
+        lines.extend(page.split("\n"))
+        lines.append(SEPARATOR)
+    data = "".join(line + "\r\n" for line in lines).encode("latin-1")
+    target = pathlib.Path(__file__).resolve().parent.parent / "src" / "help" / "GrdHelp.det"
+    target.write_bytes(data)
+
+
+if __name__ == "__main__":
+    main()
