@@ -50,16 +50,19 @@ inline QString cellValues(const Form1 &form)
     return nineLines([&](int i) { return form.CellValue[i + 1].toText(); });
 }
 
-// One letter a box: Y yellow, G pale green, O light orange, W white, - anything else.
+// One letter a box: Y yellow, G pale green, O light orange, W white, - the default
+// background, ? anything else.
 inline QString boxColours(const Form1 &form)
 {
     return nineLines([&](int i) {
+        if (!form.Row1[i]->palette().isBrushSet(QPalette::Active, QPalette::Base))
+            return QStringLiteral("-");
         switch (backColor(form.Row1[i])) {
         case 0x00FFFF: return QStringLiteral("Y");
         case 0xC0FFC0: return QStringLiteral("G");
         case 0xC0E0FF: return QStringLiteral("O");
         case 0xFFFFFF: return QStringLiteral("W");
-        default: return QStringLiteral("-");
+        default: return QStringLiteral("?");
         }
     });
 }

@@ -1,0 +1,88 @@
+#include "support.h"
+
+#include <QFile>
+#include <QtTest>
+
+// Puzzles from an independent generator, with its solutions: the engine must never
+// report a wrong solution, never place a wrong digit and never rule out a right one.
+class tst_corpus : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void generatedPuzzles();
+};
+
+// The state the engine leaves behind must keep its promises: a filled cell's one
+// candidate is its own digit, an open cell's candidates sit in their own columns.
+static QString brokenInvariant(const Form1 &form)
+{
+    for (int k = 1; k <= 81; ++k) {
+        int entries = 0;
+        for (int d = 1; d <= 9; ++d) {
+            const Value &v = form.Candidate[k][d];
+            if (v.isEmpty())
+                continue;
+            ++entries;
+            if (v != d)
+                return QStringLiteral("cell %1 holds %2 in column %3").arg(k).arg(v.toInt()).arg(d);
+            if (!form.CellValue[k].isEmpty() && form.CellValue[k] != d)
+                return QStringLiteral("filled cell %1 keeps candidate %2").arg(k).arg(d);
+        }
+        if (!form.CellValue[k].isEmpty() && entries != 1)
+            return QStringLiteral("filled cell %1 has %2 candidates").arg(k).arg(entries);
+    }
+    return QString();
+}
+
+void tst_corpus::generatedPuzzles()
+{
+    QFile file(QStringLiteral(VARNODEL_TEST_DATA "/qqwing-300.csv"));
+    QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+    Form1 form;
+    QStringList messages;
+    catchMessages(form, messages);
+
+    int solved = 0;
+    int stalled = 0;
+    int line = 0;
+    while (!file.atEnd()) {
+        const QStringList fields = QString::fromLatin1(file.readLine().trimmed()).split(u',');
+        ++line;
+        QCOMPARE(fields.size(), 2);
+        const QString puzzle = fields.at(0);
+        const QString solution = fields.at(1);
+
+        form.cmdClear_Click();
+        setGrid(form, puzzle);
+        messages.clear();
+        form.cmdSolve_Click();
+        const QString where = QStringLiteral("puzzle on line %1").arg(line);
+        QVERIFY2(brokenInvariant(form).isEmpty(), qPrintable(where + ": " + brokenInvariant(form)));
+        QCOMPARE(messages.size(), 1);
+        int filled = 0;
+        for (int k = 1; k <= 81; ++k)
+            filled += form.CellValue[k].isEmpty() ? 0 : 1;
+        QCOMPARE(form.LastFilled, filled);
+        if (messages.at(0) == solvedMessage) {
+            ++solved;
+            QVERIFY2(cellValues(form) == rows(solution), qPrintable(where));
+        } else {
+            QCOMPARE(messages.at(0), guidanceMessage);
+            ++stalled;
+            for (int i = 0; i < 81; ++i) {
+                const Value &v = form.CellValue[i + 1];
+                QVERIFY2(v.isEmpty() || v.toText() == solution.mid(i, 1), qPrintable(where));
+                QVERIFY2(form.txtNos[i]->text().contains(solution.at(i)), qPrintable(where));
+            }
+        }
+        form.Solved = 0;
+    }
+    qInfo("%d puzzles solved, %d handed to the player", solved, stalled);
+    QCOMPARE(solved + stalled, 300);
+    QVERIFY(solved >= 50);
+    QVERIFY(stalled >= 50);
+}
+
+QTEST_MAIN(tst_corpus)
+#include "tst_corpus.moc"
