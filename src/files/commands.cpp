@@ -96,6 +96,9 @@ void Form1::cmdSave_Click()
         MsgBox(fileProblem("save", fileName, QStringLiteral("It is a folder.")));
         return;
     }
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+    // Unbuffered, so that a failing write is seen by commit(), which then keeps the old
+    // file; a buffered write that failed only while flushing would still be renamed.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)
+        || file.write(bytes) != bytes.size() || !file.commit())
         MsgBox(fileProblem("save", fileName, file.errorString()));
 }

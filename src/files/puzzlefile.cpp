@@ -48,9 +48,14 @@ ReadResult read(const QByteArray &bytes)
         if (bytes[pos] == '"') {
             quoted = true;
             const qsizetype close = bytes.indexOf('"', pos + 1);
-            const qsizetype end = close < 0 ? size : close;
-            raw = bytes.mid(pos + 1, end - pos - 1);
-            pos = close < 0 ? size : close + 1;
+            if (close < 0) {
+                result.error = QStringLiteral("Cell %1 opens a quote that is never closed.")
+                                       .arg(result.items.size() + 1);
+                result.items.clear();
+                return result;
+            }
+            raw = bytes.mid(pos + 1, close - pos - 1);
+            pos = close + 1;
             // Whatever stands between the closing quote and the separator is dropped.
             while (pos < size && bytes[pos] != ',' && !isLineEnd(bytes[pos]))
                 ++pos;

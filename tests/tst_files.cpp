@@ -1,0 +1,353 @@
+#include "files/commondialog.h"
+#include "support.h"
+
+#include <QtTest>
+#include <qpa/qwindowsysteminterface.h>
+#include <sys/resource.h>
+#include <csignal>
+
+// Save File and Get File through the window: the bytes written, what a load does to
+// the grid, and that a cancel or a bad file changes nothing.
+class tst_files : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void saveWritesBoxTexts_data();
+    void saveWritesBoxTexts();
+    void saveThenLoadRestoresTexts();
+    void loadMarksGivensAndSolves();
+    void loadKeepsColourOfEmptyCells();
+    void loadResetsCandidateTexts();
+    void loadEndsCheckingMode();
+    void dialogsStartInProgramFolder();
+    void cancelChangesNothing_data();
+    void cancelChangesNothing();
+    void badFileLeavesWindowAlone_data();
+    void badFileLeavesWindowAlone();
+    void failedSaveKeepsExistingFile();
+    void saveToFolderFails();
+    void clicksWaitUntilLoadIsDone();
+
+private:
+    Form1 *form = nullptr;
+    QStringList messages;
+    std::unique_ptr<QTemporaryDir> tempDir; // a fresh folder for each test
+    QString path(const QString &name) const { return tempDir->filePath(name); }
+    QString dirPath() const { return tempDir->path(); }
+    void answerDialog(const QString &fileName);
+    QString snapshot() const;
+};
+
+static QByteArray readAll(const QString &fileName)
+{
+    QFile file(fileName);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+static void writeFile(const QString &fileName, const QByteArray &bytes)
+{
+    QFile file(fileName);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+static QByteArray puzzleBytes(const QString &cells)
+{
+    QByteArray bytes;
+    for (QChar c : cells)
+        bytes += (c == u'.' ? QByteArray() : QByteArray(1, char(c.unicode()))) + "\r\n";
+    return bytes;
+}
+
+void tst_files::init()
+{
+    tempDir = std::make_unique<QTemporaryDir>();
+    QVERIFY(tempDir->isValid());
+    form = new Form1;
+    messages.clear();
+    catchMessages(*form, messages);
+    form->show();
+}
+
+void tst_files::cleanup()
+{
+    delete form;
+    form = nullptr;
+}
+
+void tst_files::answerDialog(const QString &fileName)
+{
+    form->CommonDialog1->answer = [fileName](CommonDialog::Mode, const QString &) { return fileName; };
+}
+
+// Everything a load could change, as text.
+QString tst_files::snapshot() const
+{
+    QString s = boxTexts(*form) + u'\n' + boxColours(*form) + u'\n';
+    for (QLineEdit *box : form->txtNos)
+        s += box->text() + (box->isVisible() ? u'+' : u'-');
+    s += QStringLiteral("\nSolved %1 Values %2").arg(form->Solved).arg(cellValues(*form));
+    return s;
+}
+
+void tst_files::saveWritesBoxTexts_data()
+{
+    QTest::addColumn<QString>("grid");
+    QTest::addColumn<int>("size");
+    QTest::newRow("empty grid") << QString(81, u'.') << 162;
+    QTest::newRow("full grid") << simpleSolution << 243;
+    QTest::newRow("puzzle") << simplePuzzle << 162 + int(81 - simplePuzzle.count(u'.'));
+}
+
+void tst_files::saveWritesBoxTexts()
+{
+    QFETCH(QString, grid);
+    QFETCH(int, size);
+    setGrid(*form, grid);
+    answerDialog(path(QStringLiteral("out.txt")));
+    form->cmdSave->click();
+    const QByteArray bytes = readAll(path(QStringLiteral("out.txt")));
+    QCOMPARE(bytes, puzzleBytes(grid));
+    QCOMPARE(bytes.size(), size);
+    QCOMPARE(form->CellNo, 81);
+    QVERIFY(messages.isEmpty());
+}
+
+// Every box text that the reading rule leaves alone comes back in its box, and the
+// loaded texts become givens.
+void tst_files::saveThenLoadRestoresTexts()
+{
+    const QStringList texts{"1", "", "x", "12", QStringLiteral("\u00e9"), "0", "5 ", "-3", "9"};
+    for (int i = 0; i < 81; ++i)
+        form->Row1[i]->setText(texts.at(i % texts.size()));
+    answerDialog(path(QStringLiteral("round.txt")));
+    form->cmdSave_Click();
+    form->cmdClear_Click();
+    form->cmdGet_Click();
+    for (int i = 0; i < 81; ++i)
+        QCOMPARE(form->Row1[i]->text(), texts.at(i % texts.size()));
+    // Solve refuses the texts that are not digits, and says so once.
+    QCOMPARE(messages.size(), 1);
+    QVERIFY(messages.at(0).startsWith(QStringLiteral("A cell takes one digit")));
+}
+
+void tst_files::loadMarksGivensAndSolves()
+{
+    QString cells(81, u'.');
+    cells[22] = u'7';
+    writeFile(path(QStringLiteral("one.txt")), puzzleBytes(cells));
+    answerDialog(path(QStringLiteral("one.txt")));
+    form->cmdGet->click();
+    QCOMPARE(form->Row1[22]->text(), QStringLiteral("7"));
+    QCOMPARE(boxColours(*form).mid(22 + 2, 1), QStringLiteral("Y")); // two line breaks before
+    QCOMPARE(messages, QStringList{guidanceMessage});
+    QCOMPARE(form->CellNo, 81); // left by the grid command that the stall ran
+
+    writeFile(path(QStringLiteral("simple.txt")), puzzleBytes(simplePuzzle));
+    answerDialog(path(QStringLiteral("simple.txt")));
+    messages.clear();
+    form->cmdGet->click();
+    QCOMPARE(boxTexts(*form), rows(simplePuzzle));
+    QCOMPARE(messages, QStringList{solvedMessage});
+    QCOMPARE(form->Solved, qint16(-1));
+}
+
+// A cell empty in the file gets the empty text but keeps the colour it had.
+void tst_files::loadKeepsColourOfEmptyCells()
+{
+    setBackColor(form->Row1[0], 0xC0FFC0);
+    setBackColor(form->Row1[1], 0xC0E0FF);
+    form->Row1[0]->setText(QStringLiteral("6"));
+    writeFile(path(QStringLiteral("p.txt")), puzzleBytes(simplePuzzle));
+    answerDialog(path(QStringLiteral("p.txt")));
+    form->cmdGet_Click();
+    QCOMPARE(form->Row1[0]->text(), QString());
+    QCOMPARE(boxColours(*form).left(4), QStringLiteral("GYY-"));
+}
+
+// Loaded texts Solve refuses leave every candidate box at all nine digits.
+void tst_files::loadResetsCandidateTexts()
+{
+    setGrid(*form, hardPuzzle);
+    form->cmdSolve_Click();
+    QString cells = simplePuzzle;
+    cells[0] = u'x';
+    writeFile(path(QStringLiteral("x.txt")), puzzleBytes(cells));
+    answerDialog(path(QStringLiteral("x.txt")));
+    form->cmdGet_Click();
+    for (QLineEdit *box : form->txtNos)
+        QCOMPARE(box->text(), QStringLiteral("123456789"));
+    QVERIFY(form->txtNos[0]->isVisible()); // the grid keeps its visibility
+}
+
+void tst_files::loadEndsCheckingMode()
+{
+    setGrid(*form, simplePuzzle);
+    form->cmdSolve_Click();
+    writeFile(path(QStringLiteral("hard.txt")), puzzleBytes(hardPuzzle));
+    answerDialog(path(QStringLiteral("hard.txt")));
+    messages.clear();
+    form->cmdGet_Click();
+    QCOMPARE(form->Solved, qint16(0));
+    QCOMPARE(messages, QStringList{guidanceMessage}); // the grid command toggled, no message
+    QVERIFY(form->txtNos[0]->isVisible());
+}
+
+// Both dialogs open in the program's folder, and the dialog remembers the last name.
+void tst_files::dialogsStartInProgramFolder()
+{
+    QList<QPair<CommonDialog::Mode, QString>> asked;
+    const QString name = path(QStringLiteral("kept.txt"));
+    form->CommonDialog1->answer = [&](CommonDialog::Mode mode, const QString &folder) {
+        asked << qMakePair(mode, folder);
+        return name;
+    };
+    form->cmdSave_Click();
+    form->cmdGet_Click();
+    QCOMPARE(asked.size(), 2);
+    QCOMPARE(asked.at(0).first, CommonDialog::Save);
+    QCOMPARE(asked.at(1).first, CommonDialog::Open);
+    for (const auto &ask : asked)
+        QCOMPARE(ask.second, QCoreApplication::applicationDirPath());
+    form->CommonDialog1->answer = [](CommonDialog::Mode, const QString &) { return QString(); };
+    form->cmdSave_Click();
+    QCOMPARE(form->CommonDialog1->FileName, name);
+}
+
+void tst_files::cancelChangesNothing_data()
+{
+    QTest::addColumn<bool>("save");
+    QTest::newRow("get file") << false;
+    QTest::newRow("save file") << true;
+}
+
+void tst_files::cancelChangesNothing()
+{
+    QFETCH(bool, save);
+    setGrid(*form, simplePuzzle);
+    form->cmdSolve_Click();
+    form->cmdShowResult_Click();
+    const QString before = snapshot();
+    const QStringList filesBefore = QDir(dirPath()).entryList(QDir::Files);
+    form->CommonDialog1->answer = [](CommonDialog::Mode, const QString &) { return QString(); };
+    messages.clear();
+    save ? form->cmdSave_Click() : form->cmdGet_Click();
+    QCOMPARE(snapshot(), before);
+    QCOMPARE(QDir(dirPath()).entryList(QDir::Files), filesBefore);
+    QVERIFY(messages.isEmpty());
+}
+
+void tst_files::badFileLeavesWindowAlone_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("problem");
+    QTest::newRow("missing") << "missing.txt" << QByteArray() << "There is no such file.";
+    QTest::newRow("folder") << "folder" << QByteArray() << "It is a folder, not a puzzle file.";
+    QTest::newRow("empty") << "empty.txt" << QByteArray("") << "The file is empty.";
+    QTest::newRow("short") << "short.txt" << puzzleBytes(QString(80, u'.'))
+                           << "It holds only 80 of the 81 cells a puzzle file needs.";
+    QTest::newRow("long item") << "long.txt" << QByteArray(200, '1') + "\r\n"
+                               << "Cell 1 holds more than 100 characters.";
+    QTest::newRow("too large") << "large.txt" << QByteArray(70000, '\n')
+                               << "It is too large to be a puzzle file.";
+}
+
+// A file that cannot be loaded gets one message naming it and its problem; the grid,
+// its colours, the candidate boxes and the solved state stay exactly as they were.
+void tst_files::badFileLeavesWindowAlone()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, problem);
+    if (name == QLatin1String("folder"))
+        QVERIFY(QDir(dirPath()).mkdir(name));
+    else if (name != QLatin1String("missing.txt"))
+        writeFile(path(name), bytes);
+
+    setGrid(*form, simplePuzzle);
+    form->cmdSolve_Click();
+    form->Row1[0]->setText(QStringLiteral("6"));
+    setBackColor(form->Row1[0], 0xC0FFC0);
+    form->cmdShowGrid_Click();
+    const QString before = snapshot();
+    messages.clear();
+    answerDialog(path(name));
+    form->cmdGet_Click();
+    QCOMPARE(messages, QStringList{QStringLiteral("Varnodel could not load the file\r%1\r\r%2")
+                                           .arg(QDir::toNativeSeparators(path(name)), problem)});
+    QCOMPARE(snapshot(), before);
+}
+
+// A save that fails part way leaves the file of that name as it was. The file size
+// limit makes the write fail even for a user who may write anywhere.
+void tst_files::failedSaveKeepsExistingFile()
+{
+    const QString name = path(QStringLiteral("keep.txt"));
+    writeFile(name, "old puzzle");
+    setGrid(*form, simpleSolution);
+    answerDialog(name);
+
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 100;
+    setrlimit(RLIMIT_FSIZE, &small);
+    form->cmdSave_Click();
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+
+    QCOMPARE(readAll(name), QByteArray("old puzzle"));
+    QCOMPARE(QDir(dirPath()).entryList(QDir::Files), QStringList{"keep.txt"});
+    QCOMPARE(messages.size(), 1);
+    QVERIFY(messages.at(0).startsWith(
+            QStringLiteral("Varnodel could not save the file\r%1\r\r").arg(QDir::toNativeSeparators(name))));
+}
+
+void tst_files::saveToFolderFails()
+{
+    const QStringList targets{path(QStringLiteral("sub")), path(QStringLiteral("none/p.txt"))};
+    QVERIFY(QDir(dirPath()).mkdir(QStringLiteral("sub")));
+    for (const QString &target : targets) {
+        messages.clear();
+        answerDialog(target);
+        form->cmdSave_Click();
+        QCOMPARE(messages.size(), 1);
+        QVERIFY(messages.at(0).contains(QDir::toNativeSeparators(target)));
+    }
+    QVERIFY(QFileInfo(targets.at(0)).isDir());
+}
+
+// A click made while a puzzle loads runs only once the load is done: the grid never
+// holds half of one puzzle and half of a cleared one.
+void tst_files::clicksWaitUntilLoadIsDone()
+{
+    QVERIFY(QTest::qWaitForWindowExposed(form));
+    writeFile(path(QStringLiteral("p.txt")), puzzleBytes(simplePuzzle));
+    answerDialog(path(QStringLiteral("p.txt")));
+    form->PassState = 0;
+    int passStateAtClear = -1;
+    connect(form->cmdClear, &QPushButton::clicked, this, [&] { passStateAtClear = form->PassState; });
+
+    QWindow *window = form->windowHandle();
+    const QPoint at = form->cmdClear->mapTo(form, form->cmdClear->rect().center());
+    QTimer::singleShot(0, this, [&] {
+        QWindowSystemInterface::handleMouseEvent<QWindowSystemInterface::AsynchronousDelivery>(
+                window, at, form->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                QEvent::MouseButtonPress);
+        QWindowSystemInterface::handleMouseEvent<QWindowSystemInterface::AsynchronousDelivery>(
+                window, at, form->mapToGlobal(at), Qt::NoButton, Qt::LeftButton,
+                QEvent::MouseButtonRelease);
+    });
+    form->cmdGet_Click();
+    QTRY_VERIFY(passStateAtClear != -1);
+    QVERIFY(passStateAtClear == 1 || passStateAtClear == 82);
+}
+
+QTEST_MAIN(tst_files)
+#include "tst_files.moc"
