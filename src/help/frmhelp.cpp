@@ -65,7 +65,7 @@ void frmHelp::Form_Load()
 {
     List1->clear();
     m_file.close();
-    m_file.setFileName(helpFilePath());
+    m_file.setFileName(filePath);
     if (!m_file.open(QIODevice::ReadOnly)) {
         showProblem();
         return;

@@ -32,7 +32,9 @@ public:
     void Form_Unload();
 
     bool isFileOpen() const { return m_file.isOpen(); }
+    // The help file beside the executable; tests may point the window elsewhere.
     static QString helpFilePath();
+    QString filePath = helpFilePath();
 
     void done(int result) override;
 
