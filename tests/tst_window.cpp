@@ -21,6 +21,10 @@ private slots:
     void buttons_data();
     void buttons();
     void windowAndMenu();
+    void paintedBoxesKeepDarkText_data();
+    void paintedBoxesKeepDarkText();
+    void colourTexts_data();
+    void colourTexts();
     void startsWithCandidateGridHidden();
     void tabOrder_data();
     void tabOrder();
@@ -146,6 +150,51 @@ void tst_window::windowAndMenu()
     QCOMPARE(form.Help->actions(), (QList<QAction *>{form.Info, form.About}));
     QCOMPARE(form.Info->text(), QStringLiteral("Help&Info"));
     QCOMPARE(form.About->text(), QStringLiteral("&About"));
+}
+
+void tst_window::paintedBoxesKeepDarkText_data()
+{
+    QTest::addColumn<int>("bgr");
+    QTest::newRow("yellow") << 0x00FFFF;
+    QTest::newRow("pale green") << 0xC0FFC0;
+    QTest::newRow("light orange") << 0xC0E0FF;
+    QTest::newRow("white") << 0xFFFFFF;
+}
+
+// Under a dark theme the system's text colour is light; a digit on one of the
+// program's own light colours must still be drawn dark, and the colour read back.
+void tst_window::paintedBoxesKeepDarkText()
+{
+    QFETCH(int, bgr);
+    Form1 form;
+    QPalette dark = form.Row1[0]->palette();
+    dark.setColor(QPalette::Base, QColor(30, 30, 30));
+    dark.setColor(QPalette::Text, QColor(230, 230, 230));
+    form.Row1[0]->setPalette(dark);
+    setBackColor(form.Row1[0], bgr);
+    QCOMPARE(backColor(form.Row1[0]), bgr);
+    QCOMPARE(form.Row1[0]->palette().color(QPalette::Text), QColor(Qt::black));
+}
+
+void tst_window::colourTexts_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("value");
+    QTest::newRow("pale green") << Colour::PaleGreenText << 0xC0FFC0;
+    QTest::newRow("light orange") << Colour::LightOrangeText << 0xC0E0FF;
+    QTest::newRow("lower case") << "&h00ffff" << 0x00FFFF;
+    QTest::newRow("decimal") << "16777215" << 0xFFFFFF;
+    QTest::newRow("not a colour") << "&Hxyz" << -1;
+    QTest::newRow("too large") << "&H1000000" << -1;
+}
+
+void tst_window::colourTexts()
+{
+    QFETCH(QString, text);
+    QFETCH(int, value);
+    QCOMPARE(colourFromText(text), value);
+    if (value >= 0)
+        QCOMPARE(bgrFromColour(colourFromBgr(value)), value);
 }
 
 // The load step hides the candidate grid and leaves the shared counter at 81; the

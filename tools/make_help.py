@@ -82,8 +82,8 @@ and Varnodel solves the puzzle straight away.
 A file that cannot be loaded is reported, and the
 grid stays exactly as it was.
 
-The samples folder beside Varnodel holds a few
-puzzles to start with.""",
+Get File opens in Varnodel's own folder, where a
+few sample puzzles wait, from simple to expert.""",
     """THE PUZZLE FILE
 
 A puzzle file is plain text of 81 lines, one for
