@@ -76,6 +76,61 @@ inline QString candidates(const Form1 &form, int cell)
     return s;
 }
 
+// The promises the state keeps from the end of a solve until the next Solve or Clear:
+// a filled cell's one candidate is its own digit (none for a given 0), and an open
+// cell's candidates sit in their own columns. Returns what is broken, or nothing.
+inline QString solveInvariantBroken(const Form1 &form)
+{
+    for (int k = 1; k <= 81; ++k) {
+        const Value &value = form.CellValue[k];
+        int entries = 0;
+        for (int d = 1; d <= 9; ++d) {
+            const Value &v = form.Candidate[k][d];
+            if (v.isEmpty())
+                continue;
+            ++entries;
+            if (v != d)
+                return QStringLiteral("cell %1 holds %2 in column %3").arg(k).arg(v.toInt()).arg(d);
+            if (!value.isEmpty() && value != d)
+                return QStringLiteral("filled cell %1 keeps candidate %2").arg(k).arg(d);
+        }
+        if (!value.isEmpty() && entries != (value == 0 ? 0 : 1))
+            return QStringLiteral("filled cell %1 has %2 candidates").arg(k).arg(entries);
+    }
+    return QString();
+}
+
+// What must hold after any command, at any time: every box shows one of the program's
+// colours or the default, the candidate boxes are all shown or all hidden, and every
+// counter is in its range. Returns what is broken, or nothing.
+inline QString windowInvariantBroken(const Form1 &form)
+{
+    for (int i = 0; i < 81; ++i) {
+        const QLineEdit *box = form.Row1[i];
+        const int colour = backColor(box);
+        if (box->palette().isBrushSet(QPalette::Active, QPalette::Base) && colour != 0x00FFFF
+            && colour != 0xC0FFC0 && colour != 0xC0E0FF && colour != 0xFFFFFF)
+            return QStringLiteral("box %1 has colour %2").arg(i).arg(colour, 6, 16);
+        if (form.txtNos[i]->isHidden() != form.txtNos[0]->isHidden())
+            return QStringLiteral("candidate box %1 differs from box 0").arg(i);
+    }
+    const auto within = [](int v, int lo, int hi) { return v >= lo && v <= hi; };
+    if (!within(form.CellNo, 0, 82) || !within(form.DigitNo, 0, 81) || !within(form.DigitNo2, 0, 10)
+        || !within(form.RowBase, 0, 81) || !within(form.BoxCol, 0, 9))
+        return QStringLiteral("a loop counter is out of range");
+    if (form.PassState != 0 && form.PassState != 1 && form.PassState != 82)
+        return QStringLiteral("PassState is %1").arg(form.PassState);
+    if (!within(form.LastFilled, 0, 81) || !within(form.FilledCount, 0, 81)
+        || !within(form.CandCount, 0, 9))
+        return QStringLiteral("a count is out of range");
+    if (form.Solved != 0 && form.Solved != -1)
+        return QStringLiteral("Solved is %1").arg(form.Solved);
+    for (int k = 1; k <= 81; ++k)
+        if (!form.CellValue[k].isEmpty() && !within(form.CellValue[k].toInt(), 0, 9))
+            return QStringLiteral("cell %1 holds %2").arg(k).arg(form.CellValue[k].toInt());
+    return QString();
+}
+
 // Sends every message to a list instead of a real box.
 inline void catchMessages(Form1 &form, QStringList &log)
 {
