@@ -6,6 +6,10 @@ void Form1::Info_Click()
 {
     if (!m_help)
         m_help = new frmHelp(this);
+    // The window is modal, so the menu cannot be reached while it is open; should the
+    // command come in all the same, the open window stays as it is.
+    if (m_help->isVisible())
+        return;
     m_help->showModally();
 }
 
