@@ -120,18 +120,20 @@ void tst_monkey::randomPlay()
     std::function<void(int)> act;
     // Arms one action to run at a later yield of the engine, as a click during a solve.
     const auto armDuringSolve = [&](int depth) {
-        const int wait = pick(6);
-        auto countdown = std::make_shared<int>(wait);
-        std::shared_ptr<std::function<void()>> tick = std::make_shared<std::function<void()>>();
-        *tick = [&, countdown, tick, depth] {
+        auto countdown = std::make_shared<int>(pick(6));
+        auto tick = std::make_shared<std::function<void()>>();
+        // The pending timer owns the step; the step knows itself only weakly.
+        std::weak_ptr<std::function<void()>> self = tick;
+        *tick = [&, countdown, self, depth] {
             if ((*countdown)-- > 0) {
-                QTimer::singleShot(0, &form, *tick);
+                if (auto again = self.lock())
+                    QTimer::singleShot(0, &form, [again] { (*again)(); });
                 return;
             }
             nested = true;
             act(depth + 1);
         };
-        QTimer::singleShot(0, &form, *tick);
+        QTimer::singleShot(0, &form, [tick] { (*tick)(); });
     };
 
     act = [&](int depth) {
