@@ -9,6 +9,7 @@ build=${1:-build-bench}
 runs=${2:-15}
 . tests/e2e/xsession.sh
 start_xvfb
+export XDG_RUNTIME_DIR=$(mktemp -d)
 # A point in the client area, below the grids, that both windows cover once painted.
 x=700 y=660
 

@@ -33,7 +33,7 @@ fail() {
 start_app() {
     "$1" >"${APP_LOG:-/dev/null}" 2>&1 &
     APP_PID=$!
-    MAIN=$(wait_for_window '^Varnodel$')
+    MAIN=$(wait_for_window "${APP_TITLE:-^Varnodel$}")
     [ -n "$MAIN" ] || fail "the main window did not appear"
     xdotool windowfocus --sync "$MAIN"
     eval "$(xdotool getwindowgeometry --shell "$MAIN")"
