@@ -1,6 +1,7 @@
 #include "helppager.h"
 
 #include <QIODevice>
+#include <cstring>
 
 const QString HelpPager::Separator = QStringLiteral("******");
 
@@ -11,22 +12,30 @@ bool HelpPager::atEnd() const
 
 bool HelpPager::readLine(QString &line)
 {
+    // Takes the text up to the next carriage return a block at a time.
     QByteArray bytes;
-    char c = 0;
     for (;;) {
-        if (!m_device->getChar(&c)) {
+        char block[4096];
+        const qint64 got = m_device->peek(block, sizeof block);
+        if (got < 0)
+            return false;
+        if (got == 0) {
             // Only the end of the file ends a line quietly; anything else is a failure.
             if (!m_device->atEnd())
                 return false;
             break;
         }
-        if (c == '\r') {
+        const char *cr = static_cast<const char *>(std::memchr(block, '\r', size_t(got)));
+        const qint64 text = cr ? cr - block : got;
+        bytes.append(block, text);
+        if (m_device->skip(text + (cr ? 1 : 0)) != text + (cr ? 1 : 0))
+            return false;
+        if (cr) {
             char next = 0;
             if (m_device->peek(&next, 1) == 1 && next == '\n')
-                m_device->getChar(&next);
+                m_device->skip(1);
             break;
         }
-        bytes += c;
     }
     line = QString::fromLatin1(bytes);
     return true;
