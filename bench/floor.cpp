@@ -36,13 +36,16 @@ int main(int argc, char *argv[])
     }
     for (int i = 0; i < 17; ++i) {
         auto *label = new QLabel(QString::number(i < 9 ? i + 1 : 9 * (i - 8) + 1), client);
-        label->setGeometry(i < 9 ? 72 + 32 * i + 8 * (i / 3) : 48, i < 9 ? 40 : 96 + 32 * (i - 9), 25, 17);
+        label->setGeometry(i < 9 ? 72 + 32 * i + 8 * (i / 3) : 48, i < 9 ? 40 : 96 + 32 * (i - 9),
+                           25, 17);
     }
     // The buttons keep Varnodel's sizes: the tall ones cost more to paint.
-    const char *captions[] = {"Save File", "Get File", "Solve", "Show - Hide", "Show Result", "Quit", "Clear"};
-    const int rects[7][4] = {{6480, 840, 1095, 495},  {6480, 1560, 1095, 495}, {6480, 2280, 1095, 495},
-                             {6480, 3000, 1095, 1095}, {6480, 4320, 1095, 735}, {9240, 3840, 1095, 495},
-                             {9240, 4560, 1095, 495}};
+    const char *captions[]
+        = {"Save File", "Get File", "Solve", "Show - Hide", "Show Result", "Quit", "Clear"};
+    const int rects[7][4]
+        = {{6480, 840, 1095, 495},   {6480, 1560, 1095, 495}, {6480, 2280, 1095, 495},
+           {6480, 3000, 1095, 1095}, {6480, 4320, 1095, 735}, {9240, 3840, 1095, 495},
+           {9240, 4560, 1095, 495}};
     for (int i = 0; i < 7; ++i) {
         auto *button = new QPushButton(QString::fromLatin1(captions[i]), client);
         button->setGeometry(rects[i][0] / 15, rects[i][1] / 15, rects[i][2] / 15, rects[i][3] / 15);

@@ -22,8 +22,7 @@ inline void setGrid(Form1 &form, const QString &cells)
 }
 
 // Nine lines of nine characters, so a failed comparison shows the wrong row.
-template<typename CellText>
-QString nineLines(CellText cellText)
+template<typename CellText> QString nineLines(CellText cellText)
 {
     QString out;
     for (int i = 0; i < 81; ++i) {
@@ -37,7 +36,9 @@ QString nineLines(CellText cellText)
 
 inline QString rows(const QString &cells81)
 {
-    return nineLines([&](int i) { return cells81.mid(i, 1) == QLatin1String(".") ? QString() : cells81.mid(i, 1); });
+    return nineLines([&](int i) {
+        return cells81.mid(i, 1) == QLatin1String(".") ? QString() : cells81.mid(i, 1);
+    });
 }
 
 inline QString boxTexts(const Form1 &form)
@@ -58,11 +59,16 @@ inline QString boxColours(const Form1 &form)
         if (!form.Row1[i]->palette().isBrushSet(QPalette::Active, QPalette::Base))
             return QStringLiteral("-");
         switch (backColor(form.Row1[i])) {
-        case 0x00FFFF: return QStringLiteral("Y");
-        case 0xC0FFC0: return QStringLiteral("G");
-        case 0xC0E0FF: return QStringLiteral("O");
-        case 0xFFFFFF: return QStringLiteral("W");
-        default: return QStringLiteral("?");
+        case 0x00FFFF:
+            return QStringLiteral("Y");
+        case 0xC0FFC0:
+            return QStringLiteral("G");
+        case 0xC0E0FF:
+            return QStringLiteral("O");
+        case 0xFFFFFF:
+            return QStringLiteral("W");
+        default:
+            return QStringLiteral("?");
         }
     });
 }
@@ -177,16 +183,16 @@ private:
 // Two puzzles from an independent generator, with their solutions: one that ruling out
 // and single candidates alone solve, one that needs more.
 inline const QString simplePuzzle = QStringLiteral(
-        ".71......28.....9.9...5.....93......7.8.3....5..72...93...916...6.3...2..1...298.");
+    ".71......28.....9.9...5.....93......7.8.3....5..72...93...916...6.3...2..1...298.");
 inline const QString simpleSolution = QStringLiteral(
-        "671983254285417396934256718193645872728139465546728139352891647869374521417562983");
+    "671983254285417396934256718193645872728139465546728139352891647869374521417562983");
 inline const QString hardPuzzle = QStringLiteral(
-        "1.9....4.7..4.92.....71.35......6...3..........2.4.....2..5..9....69...4.4.2..6.7");
+    "1.9....4.7..4.92.....71.35......6...3..........2.4.....2..5..9....69...4.4.2..6.7");
 inline const QString hardSolution = QStringLiteral(
-        "189325746753469218264718359418576932396182475572943861627854193831697524945231687");
+    "189325746753469218264718359418576932396182475572943861627854193831697524945231687");
 
-inline const QString solvedMessage =
-        QStringLiteral("Solved\r\rNow you can enter a number and see if it is correct");
+inline const QString solvedMessage
+    = QStringLiteral("Solved\r\rNow you can enter a number and see if it is correct");
 inline const QString guidanceMessage = QStringLiteral(
-        "This one is not so simple\rLook at the possible numbers\rWork out a number thah must "
-        "fit\rAnd Click Solved.\r\rDo this until it is solved");
+    "This one is not so simple\rLook at the possible numbers\rWork out a number thah must "
+    "fit\rAnd Click Solved.\r\rDo this until it is solved");

@@ -36,7 +36,8 @@ void tst_corpus::generatedPuzzles()
         messages.clear();
         form.cmdSolve_Click();
         const QString where = QStringLiteral("puzzle on line %1").arg(line);
-        QVERIFY2(solveInvariantBroken(form).isEmpty(), qPrintable(where + ": " + solveInvariantBroken(form)));
+        QVERIFY2(solveInvariantBroken(form).isEmpty(),
+                 qPrintable(where + ": " + solveInvariantBroken(form)));
         QCOMPARE(messages.size(), 1);
         int filled = 0;
         for (int k = 1; k <= 81; ++k)

@@ -2,9 +2,9 @@
 #include "support.h"
 
 #include <QtTest>
+#include <csignal>
 #include <qpa/qwindowsysteminterface.h>
 #include <sys/resource.h>
-#include <csignal>
 
 // Save File and Get File through the window: the bytes written, what a load does to
 // the grid, and that a cancel or a bad file changes nothing.
@@ -31,6 +31,7 @@ private slots:
     void failedSaveKeepsExistingFile();
     void saveToFolderFails();
     void clicksWaitUntilLoadIsDone();
+    void loadSurvivesCommandDuringYield();
 
 private:
     Form1 *form = nullptr;
@@ -81,7 +82,8 @@ void tst_files::cleanup()
 
 void tst_files::answerDialog(const QString &fileName)
 {
-    form->CommonDialog1->answer = [fileName](CommonDialog::Mode, const QString &) { return fileName; };
+    form->CommonDialog1->answer
+        = [fileName](CommonDialog::Mode, const QString &) { return fileName; };
 }
 
 // Everything a load could change, as text.
@@ -278,8 +280,9 @@ void tst_files::badFileLeavesWindowAlone()
     messages.clear();
     answerDialog(path(name));
     form->cmdGet_Click();
-    QCOMPARE(messages, QStringList{QStringLiteral("Varnodel could not load the file\r%1\r\r%2")
-                                           .arg(QDir::toNativeSeparators(path(name)), problem)});
+    QCOMPARE(messages,
+             QStringList{QStringLiteral("Varnodel could not load the file\r%1\r\r%2")
+                             .arg(QDir::toNativeSeparators(path(name)), problem)});
     QCOMPARE(snapshot(), before);
 }
 
@@ -305,8 +308,8 @@ void tst_files::failedSaveKeepsExistingFile()
     QCOMPARE(readAll(name), QByteArray("old puzzle"));
     QCOMPARE(QDir(dirPath()).entryList(QDir::Files), QStringList{"keep.txt"});
     QCOMPARE(messages.size(), 1);
-    QVERIFY(messages.at(0).startsWith(
-            QStringLiteral("Varnodel could not save the file\r%1\r\r").arg(QDir::toNativeSeparators(name))));
+    QVERIFY(messages.at(0).startsWith(QStringLiteral("Varnodel could not save the file\r%1\r\r")
+                                          .arg(QDir::toNativeSeparators(name))));
 }
 
 void tst_files::saveToFolderFails()
@@ -332,21 +335,45 @@ void tst_files::clicksWaitUntilLoadIsDone()
     answerDialog(path(QStringLiteral("p.txt")));
     form->PassState = 0;
     int passStateAtClear = -1;
-    connect(form->cmdClear, &QPushButton::clicked, this, [&] { passStateAtClear = form->PassState; });
+    connect(form->cmdClear, &QPushButton::clicked, this,
+            [&] { passStateAtClear = form->PassState; });
 
     QWindow *window = form->windowHandle();
     const QPoint at = form->cmdClear->mapTo(form, form->cmdClear->rect().center());
     QTimer::singleShot(0, this, [&] {
         QWindowSystemInterface::handleMouseEvent<QWindowSystemInterface::AsynchronousDelivery>(
-                window, at, form->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
-                QEvent::MouseButtonPress);
+            window, at, form->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+            QEvent::MouseButtonPress);
         QWindowSystemInterface::handleMouseEvent<QWindowSystemInterface::AsynchronousDelivery>(
-                window, at, form->mapToGlobal(at), Qt::NoButton, Qt::LeftButton,
-                QEvent::MouseButtonRelease);
+            window, at, form->mapToGlobal(at), Qt::NoButton, Qt::LeftButton,
+            QEvent::MouseButtonRelease);
     });
     form->cmdGet_Click();
     QTRY_VERIFY(passStateAtClear != -1);
     QVERIFY(passStateAtClear == 1 || passStateAtClear == 82);
+}
+
+// Whatever runs during one of the load's yields (here Clear, which leaves the shared
+// counter at 82) must not throw the load off its place: it goes on with the next box.
+void tst_files::loadSurvivesCommandDuringYield()
+{
+    writeFile(path(QStringLiteral("p.txt")), puzzleBytes(simplePuzzle));
+    answerDialog(path(QStringLiteral("p.txt")));
+    int yields = 0;
+    std::function<void()> arm = [&] {
+        QTimer::singleShot(0, form, [&] {
+            if (++yields == 10)
+                form->cmdClear_Click();
+            else if (yields < 81)
+                arm();
+        });
+    };
+    arm();
+    form->cmdGet_Click();
+    QString expected = simplePuzzle;
+    expected.replace(0, 10, QString(10, u'.'));
+    QCOMPARE(boxTexts(*form), rows(expected));
+    QCOMPARE(messages.size(), 1); // the Solve after the load ran to its outcome
 }
 
 QTEST_MAIN(tst_files)

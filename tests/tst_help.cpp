@@ -31,9 +31,9 @@ private:
 };
 
 static const QString endMessage = QStringLiteral("That is the end of the help file");
-static const QString problemMessage = QStringLiteral(
-        "There was a problem with the help file\rPlease tell the Varnodel developers: "
-        "varnodel@example.org");
+static const QString problemMessage
+    = QStringLiteral("There was a problem with the help file\rPlease tell the Varnodel developers: "
+                     "varnodel@example.org");
 
 static QStringList listRows(const frmHelp &help)
 {
@@ -118,19 +118,21 @@ void tst_help::brokenFiles_data()
     QTest::addColumn<QStringList>("nextRows");
     QTest::addColumn<QStringList>("nextMessages");
 
-    QTest::newRow("missing file") << QByteArray() << true << QStringList{} << QStringList{problemMessage}
-                                  << QStringList{} << QStringList{endMessage};
-    QTest::newRow("empty file") << QByteArray() << false << QStringList{} << QStringList{problemMessage}
-                                << QStringList{} << QStringList{endMessage};
-    QTest::newRow("line feeds only") << QByteArray("a\nb\n") << false << QStringList{"a\nb\n"}
-                                     << QStringList{problemMessage} << QStringList{}
-                                     << QStringList{endMessage};
+    QTest::newRow("missing file") << QByteArray() << true << QStringList{}
+                                  << QStringList{problemMessage} << QStringList{}
+                                  << QStringList{endMessage};
+    QTest::newRow("empty file") << QByteArray() << false << QStringList{}
+                                << QStringList{problemMessage} << QStringList{}
+                                << QStringList{endMessage};
+    QTest::newRow("line feeds only")
+        << QByteArray("a\nb\n") << false << QStringList{"a\nb\n"} << QStringList{problemMessage}
+        << QStringList{} << QStringList{endMessage};
     QTest::newRow("ends inside the second page")
-            << QByteArray("a\r\n******\r\nb\r\nc\r\n") << false << QStringList{"a", "******"}
-            << QStringList{} << QStringList{"b", "c"} << QStringList{problemMessage};
+        << QByteArray("a\r\n******\r\nb\r\nc\r\n") << false << QStringList{"a", "******"}
+        << QStringList{} << QStringList{"b", "c"} << QStringList{problemMessage};
     QTest::newRow("empty line after the last page")
-            << QByteArray("a\r\n******\r\n\r\n") << false << QStringList{"a", "******"}
-            << QStringList{} << QStringList{""} << QStringList{problemMessage};
+        << QByteArray("a\r\n******\r\n\r\n") << false << QStringList{"a", "******"} << QStringList{}
+        << QStringList{""} << QStringList{problemMessage};
 }
 
 // A broken file never ends the program: the window shows what it could read and says
@@ -238,11 +240,12 @@ void tst_help::aboutChangesNothing()
     messages.clear();
     const QString before = boxTexts(*form) + boxColours(*form) + cellValues(*form);
     form->About->trigger();
-    QCOMPARE(messages, QStringList{QStringLiteral(
-                               "Varnodel, by the Varnodel developers\r"
-                               "Copyright (c) 2026 the Varnodel developers, under the MIT licence\r"
-                               "E-mail: varnodel@example.org\r"
-                               "Web: https://example.org/varnodel")});
+    QCOMPARE(messages,
+             QStringList{QStringLiteral(
+                 "Varnodel, by the Varnodel developers\r"
+                 "Copyright (c) 2026 the Varnodel developers, under the MIT licence\r"
+                 "E-mail: varnodel@example.org\r"
+                 "Web: https://example.org/varnodel")});
     QCOMPARE(boxTexts(*form) + boxColours(*form) + cellValues(*form), before);
     QCOMPARE(form->Solved, qint16(-1));
     QVERIFY(!form->txtNos[0]->isVisible());

@@ -40,25 +40,25 @@ void tst_helppager::pages_data()
 
     QTest::newRow("two pages") << QByteArray("a1\r\na2\r\n******\r\nb1\r\n******\r\n")
                                << QStringList{"a1|a2|******", "b1|******"};
-    QTest::newRow("first line is a separator") << QByteArray("******\r\nx\r\n******\r\n")
-                                               << QStringList{"******", "x|******"};
+    QTest::newRow("first line is a separator")
+        << QByteArray("******\r\nx\r\n******\r\n") << QStringList{"******", "x|******"};
     QTest::newRow("separator with a blank is a line")
-            << QByteArray("****** \r\n ******\r\n*****\r\n******\r\n")
-            << QStringList{"****** | ******|*****|******"};
-    QTest::newRow("empty line inside a page") << QByteArray("a\r\n\r\nb\r\n******\r\n")
-                                              << QStringList{"a||b|******"};
-    QTest::newRow("last separator without line end") << QByteArray("a\r\n******")
-                                                     << QStringList{"a|******"};
-    QTest::newRow("carriage returns alone") << QByteArray("a\rb\r******\r")
-                                            << QStringList{"a|b|******"};
-    QTest::newRow("line feeds stay in the line") << QByteArray("a\nb\n******\n")
-                                                 << QStringList{"a\nb\n******\n!"};
-    QTest::newRow("nothing is trimmed") << QByteArray("  a \t\r\n******\r\n")
-                                        << QStringList{"  a \t|******"};
-    QTest::newRow("empty line after the last page") << QByteArray("a\r\n******\r\n\r\n")
-                                                    << QStringList{"a|******", "!"};
-    QTest::newRow("file ends inside a page") << QByteArray("a\r\n******\r\nb\r\nc")
-                                             << QStringList{"a|******", "b|c!"};
+        << QByteArray("****** \r\n ******\r\n*****\r\n******\r\n")
+        << QStringList{"****** | ******|*****|******"};
+    QTest::newRow("empty line inside a page")
+        << QByteArray("a\r\n\r\nb\r\n******\r\n") << QStringList{"a||b|******"};
+    QTest::newRow("last separator without line end")
+        << QByteArray("a\r\n******") << QStringList{"a|******"};
+    QTest::newRow("carriage returns alone")
+        << QByteArray("a\rb\r******\r") << QStringList{"a|b|******"};
+    QTest::newRow("line feeds stay in the line")
+        << QByteArray("a\nb\n******\n") << QStringList{"a\nb\n******\n!"};
+    QTest::newRow("nothing is trimmed")
+        << QByteArray("  a \t\r\n******\r\n") << QStringList{"  a \t|******"};
+    QTest::newRow("empty line after the last page")
+        << QByteArray("a\r\n******\r\n\r\n") << QStringList{"a|******", "!"};
+    QTest::newRow("file ends inside a page")
+        << QByteArray("a\r\n******\r\nb\r\nc") << QStringList{"a|******", "b|c!"};
     QTest::newRow("latin-1") << QByteArray("caf\xe9\r\n******\r\n")
                              << QStringList{QStringLiteral("caf\u00e9|******")};
 }
@@ -80,6 +80,7 @@ void tst_helppager::failingDeviceEndsThePage()
         qint64 writeData(const char *, qint64) override { return -1; }
         bool isSequential() const override { return true; }
         qint64 bytesAvailable() const override { return 1; }
+
     public:
         bool atEnd() const override { return false; }
     } broken;

@@ -57,7 +57,8 @@ void tst_monkey::initTestCase()
     goodFiles << dir.filePath(QStringLiteral("odd.txt"));
     writeFile(goodFiles.last(), fileBytes(odd) + "3,4\r\n");
 
-    badFiles << dir.filePath(QStringLiteral("missing.txt")) << dir.filePath(QStringLiteral("folder"));
+    badFiles << dir.filePath(QStringLiteral("missing.txt"))
+             << dir.filePath(QStringLiteral("folder"));
     QDir(dir.path()).mkdir(QStringLiteral("folder"));
     const QList<QByteArray> bad{QByteArray(), QByteArray("1\r\n2\r\n"),
                                 QByteArray(300, '7') + "\r\n", QByteArray(80000, ',')};
@@ -100,7 +101,8 @@ void tst_monkey::randomPlay()
         if (roll == 0)
             return QString(); // cancelled
         if (mode == CommonDialog::Save)
-            return roll == 1 ? dir.filePath(QStringLiteral("folder")) : dir.filePath(QStringLiteral("saved.txt"));
+            return roll == 1 ? dir.filePath(QStringLiteral("folder"))
+                             : dir.filePath(QStringLiteral("saved.txt"));
         if (roll <= 3)
             return badFiles.at(pick(badFiles.size()));
         if (roll == 4 && QFileInfo::exists(dir.filePath(QStringLiteral("saved.txt"))))
@@ -147,8 +149,10 @@ void tst_monkey::randomPlay()
             if (k < int(sizeof(keys)) - 1)
                 QTest::keyClick(form.Row1[box], keys[k]);
             else
-                QTest::keyClick(form.Row1[box], std::array<Qt::Key, 5>{Qt::Key_Backspace, Qt::Key_Return,
-                        Qt::Key_Delete, Qt::Key_Up, Qt::Key_Right}[k - sizeof(keys) + 1]);
+                QTest::keyClick(form.Row1[box],
+                                std::array<Qt::Key, 5>{Qt::Key_Backspace, Qt::Key_Return,
+                                                       Qt::Key_Delete, Qt::Key_Up,
+                                                       Qt::Key_Right}[k - sizeof(keys) + 1]);
         } else if (roll < 48) {
             log << QStringLiteral("enter a puzzle");
             setGrid(form, puzzles.at(pick(puzzles.size())));
@@ -163,7 +167,7 @@ void tst_monkey::randomPlay()
             const qsizetype shown = messages.size();
             form.cmdSolve->click();
             const bool refused = messages.size() > shown
-                    && messages.at(shown).startsWith(QStringLiteral("A cell takes"));
+                && messages.at(shown).startsWith(QStringLiteral("A cell takes"));
             if (depth == 0 && !nested && !before && !refused) {
                 const QString broken = solveInvariantBroken(form);
                 if (!broken.isEmpty())
@@ -177,10 +181,12 @@ void tst_monkey::randomPlay()
                     }
                     for (int p = 0; p < 81; ++p) {
                         const bool peer = p / 9 == k / 9 || p % 9 == k % 9
-                                || (p / 27 == k / 27 && p % 9 / 3 == k % 9 / 3);
+                            || (p / 27 == k / 27 && p % 9 / 3 == k % 9 / 3);
                         if (peer && !givens.at(p).isEmpty() && givens.at(p) != QLatin1String("0")
                             && form.CellValue[k + 1].toText() == givens.at(p))
-                            log << QStringLiteral("BROKEN: cell %1 clashes with given %2").arg(k + 1).arg(p + 1);
+                            log << QStringLiteral("BROKEN: cell %1 clashes with given %2")
+                                       .arg(k + 1)
+                                       .arg(p + 1);
                     }
                 }
             }
@@ -223,7 +229,9 @@ void tst_monkey::randomPlay()
                 broken = entry;
         if (!broken.isEmpty())
             QFAIL(qPrintable(QStringLiteral("seed %1, action %2: %3\nlast actions:\n%4")
-                                     .arg(seed).arg(n).arg(broken, log.mid(qMax(0, int(log.size()) - 20)).join(u'\n'))));
+                                 .arg(seed)
+                                 .arg(n)
+                                 .arg(broken, log.mid(qMax(0, int(log.size()) - 20)).join(u'\n'))));
         if (log.size() > 100)
             log = log.mid(50);
     }

@@ -37,8 +37,8 @@ private:
 };
 
 static const QString refusal = QStringLiteral("This is Already a Number\rTry Another one");
-static const QString congratulations =
-        QStringLiteral("Congratulations\rYou have Solved it\r\rYou are a Star ! ! !");
+static const QString congratulations
+    = QStringLiteral("Congratulations\rYou have Solved it\r\rYou are a Star ! ! !");
 
 void tst_play::init()
 {
@@ -144,13 +144,20 @@ void tst_play::typedDigitsAreChecked_data()
     QTest::addColumn<QString>("keys");
     QTest::addColumn<QString>("colour");
     // Box 0 of the simple puzzle is open; its digit is 6.
-    QTest::newRow("right digit") << "6" << "G";
-    QTest::newRow("wrong digit") << "5" << "O";
-    QTest::newRow("wrong then right") << "56" << "G";
-    QTest::newRow("right then wrong") << "65" << "O";
-    QTest::newRow("zero colours nothing") << "0" << "-";
-    QTest::newRow("letter colours nothing") << "a" << "-";
-    QTest::newRow("right digit, then a letter") << "6a" << "G";
+    QTest::newRow("right digit") << "6"
+                                 << "G";
+    QTest::newRow("wrong digit") << "5"
+                                 << "O";
+    QTest::newRow("wrong then right") << "56"
+                                      << "G";
+    QTest::newRow("right then wrong") << "65"
+                                      << "O";
+    QTest::newRow("zero colours nothing") << "0"
+                                          << "-";
+    QTest::newRow("letter colours nothing") << "a"
+                                            << "-";
+    QTest::newRow("right digit, then a letter") << "6a"
+                                                << "G";
 }
 
 // Each digit is judged alone, not the text the box ends up with; every character
@@ -285,7 +292,8 @@ void tst_play::accessibleNames()
 {
     QCOMPARE(form->Row1[0]->accessibleName(), QStringLiteral("Row 1, column 1"));
     QCOMPARE(form->Row1[22]->accessibleName(), QStringLiteral("Row 3, column 5"));
-    QCOMPARE(form->txtNos[80]->accessibleName(), QStringLiteral("Possible numbers, row 9, column 9"));
+    QCOMPARE(form->txtNos[80]->accessibleName(),
+             QStringLiteral("Possible numbers, row 9, column 9"));
 }
 
 // A real refusal box takes the focus and gives it back to the box, which then takes

@@ -90,22 +90,22 @@ void tst_solve::eliminationSteps_data()
     QTest::addColumn<CellSet>("afterBoxes");
 
     QTest::newRow("5 in the top-left cell")
-            << withDigits({{1, '5'}}) << CellSet{2, 3, 4, 5, 6, 7, 8, 9}
-            << CellSet{10, 19, 28, 37, 46, 55, 64, 73} << CellSet{11, 12, 20, 21};
+        << withDigits({{1, '5'}}) << CellSet{2, 3, 4, 5, 6, 7, 8, 9}
+        << CellSet{10, 19, 28, 37, 46, 55, 64, 73} << CellSet{11, 12, 20, 21};
     QTest::newRow("5 in the centre cell")
-            << withDigits({{41, '5'}}) << CellSet{37, 38, 39, 40, 42, 43, 44, 45}
-            << CellSet{5, 14, 23, 32, 50, 59, 68, 77} << CellSet{31, 33, 49, 51};
+        << withDigits({{41, '5'}}) << CellSet{37, 38, 39, 40, 42, 43, 44, 45}
+        << CellSet{5, 14, 23, 32, 50, 59, 68, 77} << CellSet{31, 33, 49, 51};
     QTest::newRow("5 in the bottom-right cell")
-            << withDigits({{81, '5'}}) << CellSet{73, 74, 75, 76, 77, 78, 79, 80}
-            << CellSet{9, 18, 27, 36, 45, 54, 63, 72} << CellSet{61, 62, 70, 71};
+        << withDigits({{81, '5'}}) << CellSet{73, 74, 75, 76, 77, 78, 79, 80}
+        << CellSet{9, 18, 27, 36, 45, 54, 63, 72} << CellSet{61, 62, 70, 71};
     QTest::newRow("5 in the middle of a box edge")
-            << withDigits({{29, '5'}}) << CellSet{28, 30, 31, 32, 33, 34, 35, 36}
-            << CellSet{2, 11, 20, 38, 47, 56, 65, 74} << CellSet{37, 39, 46, 48};
+        << withDigits({{29, '5'}}) << CellSet{28, 30, 31, 32, 33, 34, 35, 36}
+        << CellSet{2, 11, 20, 38, 47, 56, 65, 74} << CellSet{37, 39, 46, 48};
     // Two equal givens say nothing of each other; both rule 5 out of the rest.
     QTest::newRow("two 5s in one row")
-            << withDigits({{1, '5'}, {3, '5'}}) << CellSet{2, 4, 5, 6, 7, 8, 9}
-            << CellSet{10, 19, 28, 37, 46, 55, 64, 73, 12, 21, 30, 39, 48, 57, 66, 75}
-            << CellSet{11, 20};
+        << withDigits({{1, '5'}, {3, '5'}}) << CellSet{2, 4, 5, 6, 7, 8, 9}
+        << CellSet{10, 19, 28, 37, 46, 55, 64, 73, 12, 21, 30, 39, 48, 57, 66, 75}
+        << CellSet{11, 20};
 }
 
 // Each step of a pass rules the digit out exactly along its own unit, and touches no
@@ -191,15 +191,23 @@ void tst_solve::forcedDigits_data()
     QTest::addColumn<QString>("listing");
 
     // Eight digits of the top row leave the ninth cell one candidate.
-    QTest::newRow("last cell of a row") << withDigits({{1, '1'}, {2, '2'}, {3, '3'}, {4, '4'},
-                                                        {5, '5'}, {6, '6'}, {7, '7'}, {8, '8'}})
-                                        << "123456789" << "123456789";
+    QTest::newRow("last cell of a row") << withDigits(
+        {{1, '1'}, {2, '2'}, {3, '3'}, {4, '4'}, {5, '5'}, {6, '6'}, {7, '7'}, {8, '8'}})
+                                        << "123456789"
+                                        << "123456789";
     // Cells 8 and 9 are both left with 8 alone and both take it in the same pass:
     // nothing looks for the conflict.
-    QTest::newRow("two cells take the same digit")
-            << withDigits({{1, '1'}, {2, '2'}, {3, '3'}, {4, '4'}, {5, '5'}, {6, '6'}, {7, '7'},
-                           {17, '9'}, {27, '9'}})
-            << "123456788" << "123456788";
+    QTest::newRow("two cells take the same digit") << withDigits({{1, '1'},
+                                                                  {2, '2'},
+                                                                  {3, '3'},
+                                                                  {4, '4'},
+                                                                  {5, '5'},
+                                                                  {6, '6'},
+                                                                  {7, '7'},
+                                                                  {17, '9'},
+                                                                  {27, '9'}})
+                                                   << "123456788"
+                                                   << "123456788";
 }
 
 // A cell left with one candidate takes it in the cell values only: the box the player
@@ -245,18 +253,19 @@ void tst_solve::outcomes_data()
     const QString nines = QString(QStringLiteral("99999....")).repeated(9);
 
     QTest::newRow("solved by single candidates")
-            << simplePuzzle << QStringList{solvedMessage} << true << false;
-    QTest::newRow("needs the player") << hardPuzzle << QStringList{guidanceMessage} << false << true;
-    QTest::newRow("complete valid grid") << simpleSolution << QStringList{solvedMessage} << true
-                                         << false;
+        << simplePuzzle << QStringList{solvedMessage} << true << false;
+    QTest::newRow("needs the player")
+        << hardPuzzle << QStringList{guidanceMessage} << false << true;
+    QTest::newRow("complete valid grid")
+        << simpleSolution << QStringList{solvedMessage} << true << false;
     QTest::newRow("complete grid, one wrong digit")
-            << wrongDigit << QStringList{guidanceMessage} << false << true;
+        << wrongDigit << QStringList{guidanceMessage} << false << true;
     QTest::newRow("empty grid") << QString(81, u'.') << QStringList{guidanceMessage} << false
                                 << true;
     QTest::newRow("full grid with repeats adding up to 405")
-            << swapped << QStringList{guidanceMessage} << false << true;
+        << swapped << QStringList{guidanceMessage} << false << true;
     QTest::newRow("gaps and repeats adding up to 405")
-            << nines << QStringList{guidanceMessage} << false << true;
+        << nines << QStringList{guidanceMessage} << false << true;
 }
 
 // The solve ends solved only for a complete grid without repeats; otherwise the player
@@ -323,10 +332,11 @@ void tst_solve::stallAfterSolvedOnlyExplainsGrid()
     const int counter = form.CellNo;
     form.cmdSolve_Click();
 
-    QCOMPARE(seen, (QStringList{QStringLiteral("As it is solved, this can only show you all the "
-                                               "correct numbers\rClick on See result to see the "
-                                               "answer"),
-                                guidanceMessage}));
+    QCOMPARE(seen,
+             (QStringList{QStringLiteral("As it is solved, this can only show you all the "
+                                         "correct numbers\rClick on See result to see the "
+                                         "answer"),
+                          guidanceMessage}));
     QCOMPARE(form.Solved, qint16(-1));
     QVERIFY(!form.txtNos[0]->isVisible());
     Q_UNUSED(counter);
@@ -405,10 +415,11 @@ void tst_solve::refusalNamesEveryBadCell()
     form.Row1[80]->setText(QStringLiteral("10"));
     form.Row1[40]->setText(QStringLiteral("4"));
     form.cmdSolve_Click();
-    QCOMPARE(seen, QStringList{QStringLiteral("A cell takes one digit, or nothing.\r"
-                                              "Cell 1 holds \"x\"\r"
-                                              "Cell 81 holds \"10\"\r"
-                                              "Correct these cells and click Solve again.")});
+    QCOMPARE(seen,
+             QStringList{QStringLiteral("A cell takes one digit, or nothing.\r"
+                                        "Cell 1 holds \"x\"\r"
+                                        "Cell 81 holds \"10\"\r"
+                                        "Correct these cells and click Solve again.")});
 }
 
 // An emptied box is an open cell and keeps the colour it had.
@@ -462,8 +473,9 @@ void tst_solve::showResult()
     setGrid(form, simplePuzzle);
     form.CellNo = 3;
     form.cmdShowResult->click();
-    QCOMPARE(seen, QStringList{QStringLiteral(
-                           "As the puzzle has not been solved\rClick Show - Hide Possible numbers")});
+    QCOMPARE(seen,
+             QStringList{QStringLiteral(
+                 "As the puzzle has not been solved\rClick Show - Hide Possible numbers")});
     QCOMPARE(boxTexts(form), rows(simplePuzzle));
     QCOMPARE(form.CellNo, 3);
 

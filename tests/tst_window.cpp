@@ -93,7 +93,8 @@ void tst_window::labels_data()
     const int tops[8] = {1440, 1920, 2400, 3000, 3480, 3960, 4560, 5040};
     const char *captions[8] = {"10", "19", "28", "37", "46", "55", "64", "73"};
     for (int i = 0; i < 8; ++i)
-        QTest::addRow("row %d", i + 2) << 9 + i << QString::fromLatin1(captions[i]) << 720 << tops[i];
+        QTest::addRow("row %d", i + 2)
+            << 9 + i << QString::fromLatin1(captions[i]) << 720 << tops[i];
 }
 
 void tst_window::labels()
@@ -113,14 +114,20 @@ void tst_window::buttons_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QRect>("rect");
-    QTest::newRow("save") << "cmdSave" << "Save File" << px(6480, 840, 1095, 495);
-    QTest::newRow("get") << "cmdGet" << "Get File" << px(6480, 1560, 1095, 495);
-    QTest::newRow("solve") << "cmdSolve" << "Solve" << px(6480, 2280, 1095, 495);
-    QTest::newRow("grid") << "cmdShowGrid" << "Show - Hide Possible Numbers Grid"
-                          << px(6480, 3000, 1095, 1095);
-    QTest::newRow("result") << "cmdShowResult" << "Show Result" << px(6480, 4320, 1095, 735);
-    QTest::newRow("quit") << "cmdQuit" << "Quit" << px(9240, 3840, 1095, 495);
-    QTest::newRow("clear") << "cmdClear" << "Clear" << px(9240, 4560, 1095, 495);
+    QTest::newRow("save") << "cmdSave"
+                          << "Save File" << px(6480, 840, 1095, 495);
+    QTest::newRow("get") << "cmdGet"
+                         << "Get File" << px(6480, 1560, 1095, 495);
+    QTest::newRow("solve") << "cmdSolve"
+                           << "Solve" << px(6480, 2280, 1095, 495);
+    QTest::newRow("grid") << "cmdShowGrid"
+                          << "Show - Hide Possible Numbers Grid" << px(6480, 3000, 1095, 1095);
+    QTest::newRow("result") << "cmdShowResult"
+                            << "Show Result" << px(6480, 4320, 1095, 735);
+    QTest::newRow("quit") << "cmdQuit"
+                          << "Quit" << px(9240, 3840, 1095, 495);
+    QTest::newRow("clear") << "cmdClear"
+                           << "Clear" << px(9240, 4560, 1095, 495);
 }
 
 void tst_window::buttons()
@@ -248,8 +255,9 @@ void tst_window::tabOrder()
     for (qsizetype i = 1; i < expected.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QVERIFY2(QApplication::focusWidget() == expected.at(i),
-                 qPrintable(QStringLiteral("step %1 reached %2").arg(i).arg(
-                         QApplication::focusWidget()->objectName())));
+                 qPrintable(QStringLiteral("step %1 reached %2")
+                                .arg(i)
+                                .arg(QApplication::focusWidget()->objectName())));
     }
 }
 

@@ -23,14 +23,14 @@ void tst_yields::commandDuringSolve_data()
     QTest::addColumn<QString>("command");
     QTest::addColumn<int>("atYield");
     QTest::addColumn<QString>("puzzle");
-    const QStringList commands{"clear", "solve", "grid", "result", "get", "get bad", "save",
-                               "type digit", "type letter", "about", "help"};
+    const QStringList commands{"clear", "solve",      "grid",        "result", "get", "get bad",
+                               "save",  "type digit", "type letter", "about",  "help"};
     for (const QString &command : commands)
         for (int yield : {1, 2, 3, 5})
             for (const QString &puzzle : {simplePuzzle, hardPuzzle})
                 QTest::addRow("%s at yield %d, %s", qPrintable(command), yield,
                               puzzle == simplePuzzle ? "solvable" : "stalls")
-                        << command << yield << puzzle;
+                    << command << yield << puzzle;
 }
 
 void tst_yields::commandDuringSolve()

@@ -15,7 +15,7 @@ namespace {
 QString fileProblem(const char *what, const QString &fileName, const QString &problem)
 {
     return QStringLiteral("Varnodel could not %1 the file\r%2\r\r%3")
-            .arg(QLatin1String(what), QDir::toNativeSeparators(fileName), problem);
+        .arg(QLatin1String(what), QDir::toNativeSeparators(fileName), problem);
 }
 
 } // namespace
@@ -64,16 +64,21 @@ void Form1::cmdGet_Click()
         return;
 
     Solved = 0;
-    for (CellNo = 0; CellNo <= 80; ++CellNo) {
-        Row1[CellNo]->setText(items.at(CellNo));
-        txtNos[CellNo]->setText(QStringLiteral("123456789"));
-        txtNos[CellNo]->setCursorPosition(0);
+    // The shared counter follows the load box by box, but the load keeps its own place:
+    // whatever runs during a yield may leave the counter anywhere.
+    for (int box = 0; box <= 80; ++box) {
+        CellNo = box;
+        Row1[box]->setText(items.at(box));
+        txtNos[box]->setText(QStringLiteral("123456789"));
+        txtNos[box]->setCursorPosition(0);
         // The grid fills visibly box by box; the player's clicks wait until the load
         // is done, so no other command runs in the middle of it.
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        if (!Row1[CellNo]->text().isEmpty())
-            setBackColor(Row1[CellNo], Colour::Yellow);
+        CellNo = box;
+        if (!Row1[box]->text().isEmpty())
+            setBackColor(Row1[box], Colour::Yellow);
     }
+    CellNo = 81;
     cmdSolve_Click();
 }
 

@@ -36,9 +36,9 @@ ReadResult read(const QByteArray &bytes)
             ++pos;
         if (pos >= size) {
             result.error = size == 0
-                    ? QStringLiteral("The file is empty.")
-                    : QStringLiteral("It holds only %1 of the 81 cells a puzzle file needs.")
-                              .arg(result.items.size());
+                ? QStringLiteral("The file is empty.")
+                : QStringLiteral("It holds only %1 of the 81 cells a puzzle file needs.")
+                      .arg(result.items.size());
             result.items.clear();
             return result;
         }
@@ -50,7 +50,7 @@ ReadResult read(const QByteArray &bytes)
             const qsizetype close = bytes.indexOf('"', pos + 1);
             if (close < 0) {
                 result.error = QStringLiteral("Cell %1 opens a quote that is never closed.")
-                                       .arg(result.items.size() + 1);
+                                   .arg(result.items.size() + 1);
                 result.items.clear();
                 return result;
             }
@@ -68,8 +68,8 @@ ReadResult read(const QByteArray &bytes)
 
         if (raw.size() > MaxItemLength) {
             result.error = QStringLiteral("Cell %1 holds more than %2 characters.")
-                                   .arg(result.items.size() + 1)
-                                   .arg(MaxItemLength);
+                               .arg(result.items.size() + 1)
+                               .arg(MaxItemLength);
             result.items.clear();
             return result;
         }

@@ -14,7 +14,7 @@ constexpr int MaxItemLength = 100;
 struct ReadResult
 {
     QStringList items; // the 81 box texts, when the file could be read
-    QString error;     // why not, otherwise
+    QString error; // why not, otherwise
     bool ok() const { return error.isEmpty(); }
 };
 

@@ -42,7 +42,7 @@ frmHelp::frmHelp(Form1 *owner) : QDialog(owner), m_owner(owner)
 QString frmHelp::helpFilePath()
 {
     return QCoreApplication::applicationDirPath() + QDir::separator()
-            + QStringLiteral("GrdHelp.det");
+        + QStringLiteral("GrdHelp.det");
 }
 
 void frmHelp::showModally()

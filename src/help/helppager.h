@@ -11,8 +11,8 @@ class HelpPager
 {
 public:
     enum Status {
-        PageRead,   // the page ended with its separator line
-        EndOfFile,  // the file ended before the page's separator line
+        PageRead, // the page ended with its separator line
+        EndOfFile, // the file ended before the page's separator line
         ReadFailed, // the device could not be read
     };
 

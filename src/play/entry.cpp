@@ -98,8 +98,8 @@ void Form1::Row1_KeyPress(int index, int keyAscii)
         return;
     if (keyAscii >= '1' && keyAscii <= '9') {
         const int digit = keyAscii - '0';
-        const char *colour = CellValue[index + 1] == digit ? Colour::PaleGreenText
-                                                            : Colour::LightOrangeText;
+        const char *colour
+            = CellValue[index + 1] == digit ? Colour::PaleGreenText : Colour::LightOrangeText;
         setBackColor(Row1[index], colourFromText(QLatin1String(colour)));
     }
     Check_Corr();

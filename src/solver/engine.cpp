@@ -14,8 +14,8 @@ struct BoxPosition
 };
 
 constexpr BoxPosition boxPositions[9] = {
-    {1, {10, 11, 19, 20}},    {2, {8, 10, 17, 19}},     {3, {7, 8, 16, 17}},
-    {10, {-8, -7, 10, 11}},   {11, {-10, -8, 8, 10}},   {12, {-11, -10, 7, 8}},
+    {1, {10, 11, 19, 20}},    {2, {8, 10, 17, 19}},      {3, {7, 8, 16, 17}},
+    {10, {-8, -7, 10, 11}},   {11, {-10, -8, 8, 10}},    {12, {-11, -10, 7, 8}},
     {19, {-16, -17, -7, -8}}, {20, {-19, -17, -8, -10}}, {21, {-20, -19, -10, -11}},
 };
 
@@ -135,8 +135,8 @@ void Form1::GoAgain()
             RowSum[CellNo + 1] = 0;
             for (DigitNo = 1; DigitNo <= 9; ++DigitNo)
                 if (!CellValue[9 * CellNo + DigitNo].isEmpty())
-                    RowSum[CellNo + 1] = static_cast<qint16>(
-                            CellValue[9 * CellNo + DigitNo].toInt() + RowSum[CellNo + 1]);
+                    RowSum[CellNo + 1] = static_cast<qint16>(CellValue[9 * CellNo + DigitNo].toInt()
+                                                             + RowSum[CellNo + 1]);
             RowSum[0] = static_cast<qint16>(RowSum[CellNo + 1] + RowSum[0]);
         }
 

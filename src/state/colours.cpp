@@ -39,8 +39,8 @@ void setBackColor(QWidget *box, int bgr)
     // All of the program's own colours are light: dark text keeps the digit readable
     // even where the desktop theme's text colour is light.
     // Perceived brightness, not HSL lightness: pure yellow has a lightness of only 127.
-    const int brightness = (299 * background.red() + 587 * background.green()
-                            + 114 * background.blue()) / 1000;
+    const int brightness
+        = (299 * background.red() + 587 * background.green() + 114 * background.blue()) / 1000;
     palette.setColor(QPalette::Text, brightness > 128 ? Qt::black : Qt::white);
     box->setPalette(palette);
 }

@@ -50,7 +50,7 @@ void Form1::createControls()
         auto *box = new QLineEdit(client);
         box->setObjectName(QStringLiteral("Row1_%1").arg(index));
         box->setGeometry(
-                twipRect(1080 + 480 * c + 120 * (c / 3), 840 + 480 * r + 120 * (r / 3), 495, 495));
+            twipRect(1080 + 480 * c + 120 * (c / 3), 840 + 480 * r + 120 * (r / 3), 495, 495));
         box->setFont(bigFont);
         box->setAlignment(Qt::AlignCenter);
         box->setAccessibleName(tr("Row %1, column %2").arg(r + 1).arg(c + 1));
@@ -60,7 +60,7 @@ void Form1::createControls()
         auto *nos = new QLineEdit(QStringLiteral("123456789"), client);
         nos->setObjectName(QStringLiteral("txtNos_%1").arg(index));
         nos->setGeometry(
-                twipRect(600 + 960 * c + 120 * (c / 3), 5640 + 240 * r + 120 * (r / 3), 975, 285));
+            twipRect(600 + 960 * c + 120 * (c / 3), 5640 + 240 * r + 120 * (r / 3), 975, 285));
         nos->setAccessibleName(tr("Possible numbers, row %1, column %2").arg(r + 1).arg(c + 1));
         nos->setCursorPosition(0);
         txtNos[index] = nos;
