@@ -12,10 +12,11 @@ bool HelpPager::atEnd() const
 
 bool HelpPager::readLine(QString &line)
 {
-    // Takes the text up to the next carriage return a block at a time.
+    // Takes the text up to the next carriage return a short block at a time: lines are
+    // short, and a long block would be copied again for every line.
     QByteArray bytes;
     for (;;) {
-        char block[4096];
+        char block[256];
         const qint64 got = m_device->peek(block, sizeof block);
         if (got < 0)
             return false;
