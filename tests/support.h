@@ -7,6 +7,7 @@
 #include "ui/form1.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -19,6 +20,21 @@ inline void setGrid(Form1 &form, const QString &cells)
         const QChar c = i < cells.size() ? cells.at(i) : QChar(u'.');
         form.Row1[i]->setText(c == u'.' ? QString() : QString(c));
     }
+}
+
+// The bytes of a puzzle file for an 81-character grid, one CR LF line a box.
+inline QByteArray puzzleFileBytes(const QString &cells)
+{
+    QByteArray bytes;
+    for (QChar c : cells)
+        bytes += (c == u'.' ? QByteArray() : QByteArray(1, char(c.unicode()))) + "\r\n";
+    return bytes;
+}
+
+inline bool writeBytes(const QString &fileName, const QByteArray &bytes)
+{
+    QFile file(fileName);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 // Nine lines of nine characters, so a failed comparison shows the wrong row.

@@ -51,17 +51,7 @@ static QByteArray readAll(const QString &fileName)
 
 static void writeFile(const QString &fileName, const QByteArray &bytes)
 {
-    QFile file(fileName);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-static QByteArray puzzleBytes(const QString &cells)
-{
-    QByteArray bytes;
-    for (QChar c : cells)
-        bytes += (c == u'.' ? QByteArray() : QByteArray(1, char(c.unicode()))) + "\r\n";
-    return bytes;
+    QVERIFY(writeBytes(fileName, bytes));
 }
 
 void tst_files::init()
@@ -113,7 +103,7 @@ void tst_files::saveWritesBoxTexts()
     answerDialog(path(QStringLiteral("out.txt")));
     form->cmdSave->click();
     const QByteArray bytes = readAll(path(QStringLiteral("out.txt")));
-    QCOMPARE(bytes, puzzleBytes(grid));
+    QCOMPARE(bytes, puzzleFileBytes(grid));
     QCOMPARE(bytes.size(), size);
     QCOMPARE(form->CellNo, 81);
     QVERIFY(messages.isEmpty());
@@ -141,7 +131,7 @@ void tst_files::loadMarksGivensAndSolves()
 {
     QString cells(81, u'.');
     cells[22] = u'7';
-    writeFile(path(QStringLiteral("one.txt")), puzzleBytes(cells));
+    writeFile(path(QStringLiteral("one.txt")), puzzleFileBytes(cells));
     answerDialog(path(QStringLiteral("one.txt")));
     form->cmdGet->click();
     QCOMPARE(form->Row1[22]->text(), QStringLiteral("7"));
@@ -149,7 +139,7 @@ void tst_files::loadMarksGivensAndSolves()
     QCOMPARE(messages, QStringList{guidanceMessage});
     QCOMPARE(form->CellNo, 81); // left by the grid command that the stall ran
 
-    writeFile(path(QStringLiteral("simple.txt")), puzzleBytes(simplePuzzle));
+    writeFile(path(QStringLiteral("simple.txt")), puzzleFileBytes(simplePuzzle));
     answerDialog(path(QStringLiteral("simple.txt")));
     messages.clear();
     form->cmdGet->click();
@@ -164,7 +154,7 @@ void tst_files::loadKeepsColourOfEmptyCells()
     setBackColor(form->Row1[0], 0xC0FFC0);
     setBackColor(form->Row1[1], 0xC0E0FF);
     form->Row1[0]->setText(QStringLiteral("6"));
-    writeFile(path(QStringLiteral("p.txt")), puzzleBytes(simplePuzzle));
+    writeFile(path(QStringLiteral("p.txt")), puzzleFileBytes(simplePuzzle));
     answerDialog(path(QStringLiteral("p.txt")));
     form->cmdGet_Click();
     QCOMPARE(form->Row1[0]->text(), QString());
@@ -178,7 +168,7 @@ void tst_files::loadResetsCandidateTexts()
     form->cmdSolve_Click();
     QString cells = simplePuzzle;
     cells[0] = u'x';
-    writeFile(path(QStringLiteral("x.txt")), puzzleBytes(cells));
+    writeFile(path(QStringLiteral("x.txt")), puzzleFileBytes(cells));
     answerDialog(path(QStringLiteral("x.txt")));
     form->cmdGet_Click();
     for (QLineEdit *box : form->txtNos)
@@ -190,7 +180,7 @@ void tst_files::loadEndsCheckingMode()
 {
     setGrid(*form, simplePuzzle);
     form->cmdSolve_Click();
-    writeFile(path(QStringLiteral("hard.txt")), puzzleBytes(hardPuzzle));
+    writeFile(path(QStringLiteral("hard.txt")), puzzleFileBytes(hardPuzzle));
     answerDialog(path(QStringLiteral("hard.txt")));
     messages.clear();
     form->cmdGet_Click();
@@ -251,7 +241,7 @@ void tst_files::badFileLeavesWindowAlone_data()
     QTest::newRow("missing") << "missing.txt" << QByteArray() << "There is no such file.";
     QTest::newRow("folder") << "folder" << QByteArray() << "It is a folder, not a puzzle file.";
     QTest::newRow("empty") << "empty.txt" << QByteArray("") << "The file is empty.";
-    QTest::newRow("short") << "short.txt" << puzzleBytes(QString(80, u'.'))
+    QTest::newRow("short") << "short.txt" << puzzleFileBytes(QString(80, u'.'))
                            << "It holds only 80 of the 81 cells a puzzle file needs.";
     QTest::newRow("long item") << "long.txt" << QByteArray(200, '1') + "\r\n"
                                << "Cell 1 holds more than 100 characters.";
@@ -331,7 +321,7 @@ void tst_files::saveToFolderFails()
 void tst_files::clicksWaitUntilLoadIsDone()
 {
     QVERIFY(QTest::qWaitForWindowExposed(form));
-    writeFile(path(QStringLiteral("p.txt")), puzzleBytes(simplePuzzle));
+    writeFile(path(QStringLiteral("p.txt")), puzzleFileBytes(simplePuzzle));
     answerDialog(path(QStringLiteral("p.txt")));
     form->PassState = 0;
     int passStateAtClear = -1;
@@ -357,7 +347,7 @@ void tst_files::clicksWaitUntilLoadIsDone()
 // counter at 82) must not throw the load off its place: it goes on with the next box.
 void tst_files::loadSurvivesCommandDuringYield()
 {
-    writeFile(path(QStringLiteral("p.txt")), puzzleBytes(simplePuzzle));
+    writeFile(path(QStringLiteral("p.txt")), puzzleFileBytes(simplePuzzle));
     answerDialog(path(QStringLiteral("p.txt")));
     int yields = 0;
     std::function<void()> arm = [&] {

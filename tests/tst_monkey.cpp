@@ -25,21 +25,6 @@ private:
     QStringList puzzles;
 };
 
-static void writeFile(const QString &name, const QByteArray &bytes)
-{
-    QFile file(name);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(bytes);
-}
-
-static QByteArray fileBytes(const QString &cells)
-{
-    QByteArray bytes;
-    for (QChar c : cells)
-        bytes += (c == u'.' ? QByteArray() : QByteArray(1, char(c.unicode()))) + "\r\n";
-    return bytes;
-}
-
 void tst_monkey::initTestCase()
 {
     QVERIFY(dir.isValid());
@@ -49,13 +34,13 @@ void tst_monkey::initTestCase()
         puzzles << QString::fromLatin1(corpus.readLine()).section(u',', 0, 0);
     for (int i = 0; i < 6; ++i) {
         const QString name = dir.filePath(QStringLiteral("good%1.txt").arg(i));
-        writeFile(name, fileBytes(puzzles.at(i * 50)));
+        QVERIFY(writeBytes(name, puzzleFileBytes(puzzles.at(i * 50))));
         goodFiles << name;
     }
     QString odd = simplePuzzle;
     odd[3] = u'x';
     goodFiles << dir.filePath(QStringLiteral("odd.txt"));
-    writeFile(goodFiles.last(), fileBytes(odd) + "3,4\r\n");
+    QVERIFY(writeBytes(goodFiles.last(), puzzleFileBytes(odd) + "3,4\r\n"));
 
     badFiles << dir.filePath(QStringLiteral("missing.txt"))
              << dir.filePath(QStringLiteral("folder"));
@@ -64,7 +49,7 @@ void tst_monkey::initTestCase()
                                 QByteArray(300, '7') + "\r\n", QByteArray(80000, ',')};
     for (int i = 0; i < bad.size(); ++i) {
         badFiles << dir.filePath(QStringLiteral("bad%1.txt").arg(i));
-        writeFile(badFiles.last(), bad.at(i));
+        QVERIFY(writeBytes(badFiles.last(), bad.at(i)));
     }
 }
 

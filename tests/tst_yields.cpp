@@ -41,12 +41,7 @@ void tst_yields::commandDuringSolve()
 
     QTemporaryDir dir;
     const QString puzzleFile = dir.filePath(QStringLiteral("p.txt"));
-    {
-        QFile file(puzzleFile);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        for (QChar c : hardPuzzle)
-            file.write(c == u'.' ? "\r\n" : QByteArray(1, char(c.unicode())) + "\r\n");
-    }
+    QVERIFY(writeBytes(puzzleFile, puzzleFileBytes(hardPuzzle)));
 
     Form1 form;
     form.show();

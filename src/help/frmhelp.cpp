@@ -52,6 +52,17 @@ void frmHelp::showModally()
     exec();
 }
 
+// Reads the next page into the list; the lines read stay even when the file ends
+// before the page does.
+void frmHelp::showPage()
+{
+    QStringList rows;
+    const HelpPager::Status status = m_pager.readPage(rows);
+    List1->addItems(rows);
+    if (status != HelpPager::PageRead)
+        showProblem();
+}
+
 void frmHelp::showProblem()
 {
     m_owner->MsgBox(QStringLiteral("There was a problem with the help file\r"
@@ -70,11 +81,7 @@ void frmHelp::Form_Load()
         showProblem();
         return;
     }
-    QStringList rows;
-    const HelpPager::Status status = m_pager.readPage(rows);
-    List1->addItems(rows);
-    if (status != HelpPager::PageRead)
-        showProblem();
+    showPage();
 }
 
 // Shows the next page. With no file open, or with the whole file read, there is
@@ -87,11 +94,7 @@ void frmHelp::cmdNext_Click()
         m_owner->MsgBox(QStringLiteral("That is the end of the help file"), this);
         return;
     }
-    QStringList rows;
-    const HelpPager::Status status = m_pager.readPage(rows);
-    List1->addItems(rows);
-    if (status != HelpPager::PageRead)
-        showProblem();
+    showPage();
 }
 
 void frmHelp::cmdQuit_Click()

@@ -39,6 +39,7 @@ public:
     void done(int result) override;
 
 private:
+    void showPage();
     void showProblem();
 
     Form1 *m_owner;
