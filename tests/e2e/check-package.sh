@@ -8,7 +8,7 @@ set -euo pipefail
 
 BUILD=$(realpath "$1")
 WORK=$(mktemp -d)
-trap 'stop_session; rm -rf "$WORK"' EXIT
+trap stop_session EXIT
 
 # Package exactly what the build installs, with /usr as the prefix.
 cpack -G DEB -B "$WORK/pkg" --config "$BUILD/CPackConfig.cmake" \

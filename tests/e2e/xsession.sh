@@ -1,26 +1,42 @@
 # Helpers for driving Varnodel in a real X session: sourced by the end-to-end tests and
 # the screenshot script. Needs Xvfb and xdotool.
 
-# Starts a private Xvfb and exports DISPLAY; it is stopped when the shell exits.
+# Starts a private Xvfb and exports DISPLAY; it is stopped when the shell exits. The
+# display number is one that neither a lock file nor an abstract socket claims, so a
+# server in another container or chroot on the same machine is never reached instead.
 start_xvfb() {
-    local fdfile
+    local n fdfile
     fdfile=$(mktemp)
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fdfile" >/dev/null 2>&1 &
-    XVFB_PID=$!
-    for _ in $(seq 100); do
-        [ -s "$fdfile" ] && break
-        sleep 0.05
+    for n in $(seq 50 150); do
+        [ -e "/tmp/.X$n-lock" ] && continue
+        grep -q "@/tmp/.X11-unix/X$n\$" /proc/net/unix 2>/dev/null && continue
+        : >"$fdfile"
+        Xvfb ":$n" -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fdfile" >/dev/null 2>&1 &
+        XVFB_PID=$!
+        for _ in $(seq 100); do
+            [ -s "$fdfile" ] && break
+            kill -0 "$XVFB_PID" 2>/dev/null || break
+            sleep 0.05
+        done
+        if [ -s "$fdfile" ]; then
+            export DISPLAY=":$n"
+            rm -f "$fdfile"
+            trap stop_session EXIT
+            return 0
+        fi
+        kill "$XVFB_PID" 2>/dev/null
+        XVFB_PID=
     done
-    [ -s "$fdfile" ] || fail "Xvfb did not start"
-    export DISPLAY=":$(head -n1 "$fdfile")"
     rm -f "$fdfile"
-    trap stop_session EXIT
+    fail "Xvfb did not start"
 }
 
+# Ends the program and the X server, and removes the script's WORK folder if it has one.
 stop_session() {
     [ -n "${APP_PID:-}" ] && kill "$APP_PID" 2>/dev/null
     [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null
     wait 2>/dev/null
+    [ -n "${WORK:-}" ] && rm -rf "$WORK"
     return 0
 }
 
