@@ -53,14 +53,19 @@ bool Form1::readPuzzleFile(const QString &fileName, QStringList &items)
     return false;
 }
 
-// Loads a puzzle box by box, marks every filled box as a given, and solves it.
 void Form1::cmdGet_Click()
 {
     CommonDialog1->InitDir = QCoreApplication::applicationDirPath();
     if (!CommonDialog1->ShowOpen())
         return;
+    loadPuzzleFile(CommonDialog1->FileName);
+}
+
+// Loads a puzzle box by box, marks every filled box as a given, and solves it.
+void Form1::loadPuzzleFile(const QString &fileName)
+{
     QStringList items;
-    if (!readPuzzleFile(CommonDialog1->FileName, items))
+    if (!readPuzzleFile(fileName, items))
         return;
 
     Solved = 0;

@@ -1,9 +1,10 @@
 #include "state/colours.h"
+#include "ui/celllist.h"
 #include "ui/form1.h"
 
 #include <QLineEdit>
 
-// Lists every box whose text is not a single digit, or returns an empty text when all
+// Names the boxes whose text is not a single digit, or returns an empty text when all
 // 81 can be taken. Such a text could come from typing or from a puzzle file.
 QString Form1::unusableTexts() const
 {
@@ -11,10 +12,11 @@ QString Form1::unusableTexts() const
     for (int index = 0; index <= 80; ++index) {
         const QString text = Row1[index]->text();
         if (!isCellText(text))
-            lines << QStringLiteral("Cell %1 holds \"%2\"").arg(index + 1).arg(text);
+            lines << QStringLiteral("Cell %1 holds %2").arg(index + 1).arg(CellList::quoted(text));
     }
     if (lines.isEmpty())
         return QString();
+    lines = CellList::capped(lines);
     lines.prepend(QStringLiteral("A cell takes one digit, or nothing."));
     lines << QStringLiteral("Correct these cells and click Solve again.");
     return lines.join(QLatin1Char('\r'));

@@ -78,6 +78,8 @@ public:
     // Puzzle files
     void cmdGet_Click();
     void cmdSave_Click();
+    // Get File without its dialog: reads, checks and loads the named file, then solves.
+    void loadPuzzleFile(const QString &fileName);
 
     // Help menu
     void Info_Click();

@@ -1,0 +1,28 @@
+#include "celllist.h"
+
+namespace CellList {
+
+QString quoted(const QString &text)
+{
+    QString shown = text;
+    if (shown.size() > MaxQuoted) {
+        // Never split a surrogate pair: the half left behind would show as garbage.
+        qsizetype cut = MaxQuoted;
+        if (shown.at(cut - 1).isHighSurrogate())
+            --cut;
+        shown = shown.left(cut) + QChar(0x2026);
+    }
+    return QLatin1Char('"') + shown + QLatin1Char('"');
+}
+
+QStringList capped(const QStringList &lines)
+{
+    if (lines.size() <= MaxNamed)
+        return lines;
+    QStringList shown = lines.mid(0, MaxNamed);
+    const qsizetype more = lines.size() - MaxNamed;
+    shown << (more == 1 ? QStringLiteral("and 1 more") : QStringLiteral("and %1 more").arg(more));
+    return shown;
+}
+
+} // namespace CellList
