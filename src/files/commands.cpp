@@ -17,7 +17,7 @@ namespace {
 QString fileProblem(const char *what, const QString &fileName, const QString &problem)
 {
     return QStringLiteral("Varnodel could not %1 the file\r%2\r\r%3")
-        .arg(QLatin1String(what), QDir::toNativeSeparators(fileName), problem);
+        .arg(QLatin1String(what), CellList::shortPath(QDir::toNativeSeparators(fileName)), problem);
 }
 
 // A puzzle takes one digit or nothing in a cell; a file with anything else (a letter,
