@@ -61,20 +61,26 @@ bool fits(const QWidget *widget, const QFont &font, const QStringList &texts)
 {
     const QRect area = textArea(widget);
     const QFontMetrics metrics(font);
-    const bool wraps = qobject_cast<const QAbstractButton *>(widget) != nullptr;
-    // A line edit scrolls a text that leaves no pixel for the caret after it.
-    const int caretRoom = qobject_cast<const QLineEdit *>(widget) ? 1 : 0;
+    const bool isButton = qobject_cast<const QAbstractButton *>(widget) != nullptr;
+    const bool isLineEdit = qobject_cast<const QLineEdit *>(widget) != nullptr;
+    // A line edit centres a line's height in its area and scrolls a text that leaves no
+    // pixel for the caret after it; a label sets its line at the top.
+    const int caretRoom = isLineEdit ? 1 : 0;
+    const int baseline
+        = metrics.ascent() + (isLineEdit ? (area.height() - metrics.height() + 1) / 2 : 0);
     for (const QString &text : texts) {
-        if (wraps) {
+        if (isButton) {
             // A word too long for a line overflows the rectangle, so this catches it too.
             const QRect used = metrics.boundingRect(
                 area, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, text);
             if (used.width() > area.width() || used.height() > area.height())
                 return false;
-        } else if (metrics.horizontalAdvance(text) + caretRoom > area.width()
-                   || metrics.tightBoundingRect(text).height() > area.height()) {
-            return false;
+            continue;
         }
+        const QRect ink = metrics.tightBoundingRect(text);
+        if (metrics.horizontalAdvance(text) + caretRoom > area.width() || baseline + ink.top() < 0
+            || baseline + ink.bottom() >= area.height())
+            return false;
     }
     return true;
 }
