@@ -49,6 +49,12 @@ static QByteArray readAll(const QString &fileName)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
+// What a refusal of a file that is no puzzle adds.
+static const QString formsRead = QStringLiteral(
+    "\r\rVarnodel reads its own puzzle file, 81 lines of one cell each, or a grid of 81 cells, "
+    "row by row: one line of 81 characters or nine lines of nine, a digit for a given and "
+    ". 0 * _ or x for an open cell.");
+
 static void writeFile(const QString &fileName, const QByteArray &bytes)
 {
     QVERIFY(writeBytes(fileName, bytes));
@@ -239,9 +245,9 @@ void tst_files::badFileLeavesWindowAlone_data()
     QTest::newRow("folder") << "folder" << QByteArray() << "It is a folder, not a puzzle file.";
     QTest::newRow("empty") << "empty.txt" << QByteArray("") << "The file is empty.";
     QTest::newRow("short") << "short.txt" << puzzleFileBytes(QString(80, u'.'))
-                           << "It holds only 80 of the 81 cells a puzzle file needs.";
+                           << "It holds only 80 of the 81 cells a puzzle file needs." + formsRead;
     QTest::newRow("long item") << "long.txt" << QByteArray(200, '1') + "\r\n"
-                               << "Cell 1 holds more than 100 characters.";
+                               << "Cell 1 holds more than 100 characters." + formsRead;
     QTest::newRow("too large") << "large.txt" << QByteArray(70000, '\n')
                                << "It is too large to be a puzzle file.";
     const QString notPuzzle = "It is not a puzzle: a cell takes one digit, or nothing.\r";
