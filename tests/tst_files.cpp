@@ -1,8 +1,10 @@
 #include "files/commondialog.h"
 #include "support.h"
 
+#include <QClipboard>
 #include <QtTest>
 #include <csignal>
+#include <qpa/qplatformdrag.h>
 #include <qpa/qwindowsysteminterface.h>
 #include <sys/resource.h>
 
@@ -32,6 +34,8 @@ private slots:
     void saveToFolderFails();
     void clicksWaitUntilLoadIsDone();
     void loadSurvivesCommandDuringYield();
+    void clipboardCarriesPuzzle();
+    void droppedFileLoads();
 
 private:
     Form1 *form = nullptr;
@@ -380,6 +384,68 @@ void tst_files::loadSurvivesCommandDuringYield()
     expected.replace(0, 10, QString(10, u'.'));
     QCOMPARE(boxTexts(*form), rows(expected));
     QCOMPARE(messages.size(), 1); // the Solve after the load ran to its outcome
+}
+
+// Ctrl+Shift+V, even in a given's box, puts a grid text into the boxes and changes
+// nothing else; Ctrl+Shift+C gives the grid as one line, or names the boxes it cannot.
+void tst_files::clipboardCarriesPuzzle()
+{
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    setGrid(*form, simplePuzzle);
+    form->cmdSolve_Click();
+    messages.clear();
+    QString before = snapshot();
+    QString nine = hardPuzzle;
+    for (int row = 8; row > 0; --row)
+        nine.insert(9 * row, u'\n');
+    clipboard->setText(nine.replace(u'.', u'0'));
+    QTest::keyClick(form->Row1[1], Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(boxTexts(*form), rows(hardPuzzle));
+    QCOMPARE(snapshot().section(u'\n', 9), before.section(u'\n', 9)); // colours, candidates, Solved
+    QVERIFY(messages.isEmpty());
+
+    clipboard->setText(QStringLiteral("no puzzle"));
+    before = snapshot();
+    QTest::keyClick(form->Row1[1], Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(snapshot(), before);
+    QCOMPARE(messages.size(), 1);
+    QVERIFY(messages.at(0).startsWith(QStringLiteral("The clipboard holds no puzzle.")));
+
+    QTest::keyClick(form->Row1[1], Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(clipboard->text(), hardPuzzle);
+    form->Row1[5]->setText(QStringLiteral("0"));
+    form->Row1[80]->setText(QStringLiteral("x"));
+    messages.clear();
+    QTest::keyClick(form->Row1[1], Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(clipboard->text(), hardPuzzle);
+    QCOMPARE(messages,
+             QStringList{"Only digits 1 to 9 and empty cells can be copied.\rCell 6 holds "
+                         "\"0\"\rCell 81 holds \"x\"\rCorrect these cells and copy again."});
+}
+
+// A file dragged from a file manager onto a box loads as Get File would; a dragged text
+// is refused and changes nothing.
+void tst_files::droppedFileLoads()
+{
+    QVERIFY(QTest::qWaitForWindowExposed(form));
+    writeFile(path(QStringLiteral("line.txt")), simplePuzzle.toLatin1() + "\n");
+    QMimeData file, text;
+    file.setUrls({QUrl::fromLocalFile(path(QStringLiteral("line.txt")))});
+    file.setText(file.urls().constFirst().toString()); // as file managers offer it
+    text.setText(QStringLiteral("5"));
+    const QPoint at = form->Row1[40]->mapTo(form, form->Row1[40]->rect().center());
+    const auto drop = [&](const QMimeData *data) {
+        const bool entered = QWindowSystemInterface::handleDrag(form->windowHandle(), data, at,
+                                                                Qt::CopyAction, Qt::LeftButton, {})
+                                 .isAccepted();
+        QWindowSystemInterface::handleDrop(form->windowHandle(), data, at, Qt::CopyAction,
+                                           Qt::LeftButton, {});
+        return entered;
+    };
+    QVERIFY(!drop(&text));
+    QVERIFY(drop(&file));
+    QTRY_COMPARE(boxTexts(*form), rows(simplePuzzle));
+    QCOMPARE(messages, QStringList{solvedMessage});
 }
 
 QTEST_MAIN(tst_files)
