@@ -153,15 +153,13 @@ void tst_puzzlefile::readsForms_data()
     QByteArray nine, drawn = "# from a newspaper\n  #\tday 3\n";
     for (int row = 0; row < 9; ++row) {
         const QByteArray r = dots.mid(9 * row, 9);
-        nine += r + "\n";
+        nine += QByteArray(r).replace('.', '0') + "\n";
         drawn += (row % 3 ? "" : "+-----+-----+-----+\r\n") + r.left(3) + " | " + r.mid(3, 3)
             + " | " + r.mid(6) + "\r\n";
     }
     const QString open(81, u'.');
     QTest::newRow("one line, dots") << dots << QString(dots);
-    QTest::newRow("one line, zeros, LF") << QByteArray(dots).replace('.', '0') + "\n"
-                                         << QString(dots);
-    QTest::newRow("nine lines, LF") << nine << QString(dots);
+    QTest::newRow("nine lines, zeros, LF") << nine << QString(dots);
     QTest::newRow("boxes drawn, comments, CR LF") << drawn << QString(dots);
     QTest::newRow("other open marks, byte-order mark")
         << "\xEF\xBB\xBF" + QByteArray("*_x").repeated(27) << open;
@@ -171,8 +169,6 @@ void tst_puzzlefile::readsForms_data()
     QTest::newRow("80 cells") << dots.left(80) << QString();
     QTest::newRow("82 cells") << dots + "." << QString();
     QTest::newRow("a letter") << "a" + dots.mid(1) << QString();
-    QTest::newRow("# inside a line") << nine + "1 # note" << QString();
-    QTest::newRow("two puzzles") << dots + "\n" + dots << QString();
 }
 
 // Get File takes a grid text only where its own file's rule finds no 81 cells, so every
