@@ -56,9 +56,10 @@ PuzzleFile::ReadResult read(const QByteArray &bytes)
     // Editors on some systems start a text file with a byte-order mark.
     const QByteArray mark("\xEF\xBB\xBF");
     const QByteArray text = bytes.startsWith(mark) ? bytes.mid(mark.size()) : bytes;
-    const QStringList grid = readGrid(QString::fromLatin1(text));
-    if (!grid.isEmpty())
-        return PuzzleFile::ReadResult{grid, QString()};
+    PuzzleFile::ReadResult grid;
+    grid.items = readGrid(QString::fromLatin1(text));
+    if (!grid.items.isEmpty())
+        return grid;
     result.error += QStringLiteral("\r\rVarnodel reads its own puzzle file, 81 lines of one cell "
                                    "each, or %1.")
                         .arg(gridFormsText());
