@@ -19,6 +19,31 @@ bool isGiven(QChar c)
     return c >= u'1' && c <= u'9';
 }
 
+// The grid's box texts and, when asked, the line (from 1) each cell stands on.
+QStringList readGridLines(const QString &text, QList<int> *cellLines)
+{
+    QStringList texts;
+    // Any line end will do: files come from every system, pasted text from any page.
+    QString unified = text;
+    unified.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(u'\r', u'\n');
+    const QStringList lines = unified.split(u'\n');
+    for (int number = 1; number <= lines.size(); ++number) {
+        const QString &line = lines.at(number - 1);
+        if (line.trimmed().startsWith(u'#'))
+            continue;
+        for (QChar c : line) {
+            if (onlyDraws(c))
+                continue;
+            if (texts.size() == PuzzleFile::Cells || !(isGiven(c) || isOpenMark(c)))
+                return QStringList();
+            texts << (isGiven(c) ? QString(c) : QString());
+            if (cellLines)
+                cellLines->append(number);
+        }
+    }
+    return texts.size() == PuzzleFile::Cells ? texts : QStringList();
+}
+
 } // namespace
 
 QString gridFormsText()
@@ -29,23 +54,7 @@ QString gridFormsText()
 
 QStringList readGrid(const QString &text)
 {
-    QStringList texts;
-    // Any line end will do: files come from every system, pasted text from any page.
-    QString unified = text;
-    unified.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(u'\r', u'\n');
-    const QStringList lines = unified.split(u'\n');
-    for (const QString &line : lines) {
-        if (line.trimmed().startsWith(u'#'))
-            continue;
-        for (QChar c : line) {
-            if (onlyDraws(c))
-                continue;
-            if (texts.size() == PuzzleFile::Cells || !(isGiven(c) || isOpenMark(c)))
-                return QStringList();
-            texts << (isGiven(c) ? QString(c) : QString());
-        }
-    }
-    return texts.size() == PuzzleFile::Cells ? texts : QStringList();
+    return readGridLines(text, nullptr);
 }
 
 PuzzleFile::ReadResult read(const QByteArray &bytes)
@@ -57,7 +66,7 @@ PuzzleFile::ReadResult read(const QByteArray &bytes)
     const QByteArray mark("\xEF\xBB\xBF");
     const QByteArray text = bytes.startsWith(mark) ? bytes.mid(mark.size()) : bytes;
     PuzzleFile::ReadResult grid;
-    grid.items = readGrid(QString::fromLatin1(text));
+    grid.items = readGridLines(QString::fromLatin1(text), &grid.lines);
     if (!grid.items.isEmpty())
         return grid;
     result.error += QStringLiteral("\r\rVarnodel reads its own puzzle file, 81 lines of one cell "

@@ -18,7 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const PuzzleFile::ReadResult result = PuzzleFile::read(bytes);
     // Get File's reader keeps what the file's own rule reads, and reads a grid only else.
     const PuzzleFile::ReadResult forms = PuzzleForms::read(bytes);
-    check(result.ok() ? forms.items == result.items : forms.items.size() % PuzzleFile::Cells == 0);
+    check(forms.lines.size() == forms.items.size() && forms.items.size() % PuzzleFile::Cells == 0);
+    check(!result.ok() || forms.items == result.items);
     if (!result.ok()) {
         check(result.items.isEmpty());
         return 0;
