@@ -1,8 +1,10 @@
 #include "files/commondialog.h"
 #include "support.h"
 
+#include <QClipboard>
 #include <QtTest>
 #include <csignal>
+#include <qpa/qplatformdrag.h>
 #include <qpa/qwindowsysteminterface.h>
 #include <sys/resource.h>
 
@@ -32,6 +34,8 @@ private slots:
     void saveToFolderFails();
     void clicksWaitUntilLoadIsDone();
     void loadSurvivesCommandDuringYield();
+    void clipboardCarriesPuzzle();
+    void droppedFileLoads();
 
 private:
     Form1 *form = nullptr;
@@ -48,6 +52,11 @@ static QByteArray readAll(const QString &fileName)
     QFile file(fileName);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
+
+static const QString formsRead = QStringLiteral(
+    "\r\rVarnodel reads its own puzzle file, 81 lines of one cell each, or a grid of 81 cells, row "
+    "by row: one line of 81 characters or nine lines of nine, a digit for a given and . 0 * _ "
+    "or x for an open cell.");
 
 static void writeFile(const QString &fileName, const QByteArray &bytes)
 {
@@ -239,9 +248,9 @@ void tst_files::badFileLeavesWindowAlone_data()
     QTest::newRow("folder") << "folder" << QByteArray() << "It is a folder, not a puzzle file.";
     QTest::newRow("empty") << "empty.txt" << QByteArray("") << "The file is empty.";
     QTest::newRow("short") << "short.txt" << puzzleFileBytes(QString(80, u'.'))
-                           << "It holds only 80 of the 81 cells a puzzle file needs.";
+                           << "It holds only 80 of the 81 cells a puzzle file needs." + formsRead;
     QTest::newRow("long item") << "long.txt" << QByteArray(200, '1') + "\r\n"
-                               << "Cell 1 holds more than 100 characters.";
+                               << "Cell 1 holds more than 100 characters." + formsRead;
     QTest::newRow("too large") << "large.txt" << QByteArray(70000, '\n')
                                << "It is too large to be a puzzle file.";
     const QString notPuzzle = "It is not a puzzle: a cell takes one digit, or nothing.\r";
@@ -374,6 +383,60 @@ void tst_files::loadSurvivesCommandDuringYield()
     expected.replace(0, 10, QString(10, u'.'));
     QCOMPARE(boxTexts(*form), rows(expected));
     QCOMPARE(messages.size(), 1); // the Solve after the load ran to its outcome
+}
+
+// Ctrl+Shift+V, even in a given's box, puts a grid text into the boxes and changes
+// nothing else; Ctrl+Shift+C gives the grid as one line, or names the boxes it cannot.
+void tst_files::clipboardCarriesPuzzle()
+{
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    const auto press = [this](Qt::Key key) {
+        QTest::keyClick(form->Row1[1], key, Qt::ControlModifier | Qt::ShiftModifier);
+    };
+    setGrid(*form, simplePuzzle);
+    form->cmdSolve_Click();
+    messages.clear();
+    const QString before = snapshot();
+    clipboard->setText(rows(hardPuzzle).replace(u'.', u'0'));
+    press(Qt::Key_V);
+    QCOMPARE(boxTexts(*form), rows(hardPuzzle));
+    QCOMPARE(snapshot().section(u'\n', 9), before.section(u'\n', 9)); // colours, candidates, Solved
+    clipboard->setText(QStringLiteral("no puzzle"));
+    press(Qt::Key_V);
+    press(Qt::Key_C);
+    QCOMPARE(clipboard->text(), hardPuzzle);
+    form->Row1[5]->setText(QStringLiteral("0")); // would read back as an open cell
+    press(Qt::Key_C);
+    QCOMPARE(clipboard->text(), hardPuzzle);
+    QCOMPARE(messages.size(), 2);
+    QVERIFY(messages.at(0).startsWith(QStringLiteral("The clipboard holds no puzzle.\r\r")));
+    QCOMPARE(messages.at(1),
+             "Only digits 1 to 9 and empty cells can be copied.\rCell 6 holds "
+             "\"0\"\rCorrect these cells and copy again.");
+}
+
+// A file dragged from a file manager onto a box loads as Get File would; a dragged text
+// is refused and changes nothing.
+void tst_files::droppedFileLoads()
+{
+    QVERIFY(QTest::qWaitForWindowExposed(form));
+    writeFile(path(QStringLiteral("line.txt")), simplePuzzle.toLatin1() + "\n");
+    QMimeData file, text;
+    file.setUrls({QUrl::fromLocalFile(path(QStringLiteral("line.txt")))});
+    file.setText(file.urls().constFirst().toString()); // as file managers offer it
+    text.setText(QStringLiteral("5"));
+    const QPoint at = form->Row1[40]->mapTo(form, form->Row1[40]->rect().center());
+    QWindow *window = form->windowHandle();
+    const auto drop = [&](const QMimeData *data) {
+        using System = QWindowSystemInterface;
+        const auto entered = System::handleDrag(window, data, at, Qt::CopyAction, {}, {});
+        System::handleDrop(window, data, at, Qt::CopyAction, {}, {});
+        return entered.isAccepted();
+    };
+    QVERIFY(!drop(&text));
+    QVERIFY(drop(&file));
+    QTRY_COMPARE(boxTexts(*form), rows(simplePuzzle));
+    QCOMPARE(messages, QStringList{solvedMessage});
 }
 
 QTEST_MAIN(tst_files)

@@ -118,6 +118,18 @@ nothing for an open cell.
 Commas also separate cells, blanks before a digit
 are skipped, and a digit may stand in quotes.
 Any text editor can write one.""",
+    """PUZZLES FROM ELSEWHERE
+
+Get File also reads a puzzle written as a grid:
+one line of 81 characters, or nine lines of nine,
+row by row. A digit is a given; . 0 * _ or x is
+an open cell. Lines that start with # are skipped,
+and so are | - + and blanks that draw the boxes.
+
+Ctrl+Shift+V pastes such a puzzle into the grid;
+then click Solve. Ctrl+Shift+C copies the grid as
+one line of 81 characters, with . for open cells.
+A puzzle file dropped on the window is loaded.""",
 ]
 
 SEPARATOR = "******"

@@ -1,5 +1,6 @@
 #include "commondialog.h"
 #include "puzzlefile.h"
+#include "puzzleforms.h"
 #include "state/colours.h"
 #include "state/value.h"
 #include "ui/celllist.h"
@@ -62,7 +63,7 @@ bool Form1::readPuzzleFile(const QString &fileName, QStringList &items)
         } else if (bytes.size() > PuzzleFile::MaxFileSize) {
             problem = QStringLiteral("It is too large to be a puzzle file.");
         } else {
-            PuzzleFile::ReadResult result = PuzzleFile::read(bytes);
+            PuzzleFile::ReadResult result = PuzzleForms::read(bytes);
             problem = result.ok() ? unusableItems(result) : result.error;
             items = result.items;
         }

@@ -7,6 +7,9 @@
 #include <functional>
 
 class QAction;
+class QDragEnterEvent;
+class QDragMoveEvent;
+class QDropEvent;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -81,6 +84,10 @@ public:
     // Get File without its dialog: reads, checks and loads the named file, then solves.
     void loadPuzzleFile(const QString &fileName);
 
+    // The clipboard and drag and drop: a puzzle comes in as text or as a dropped file.
+    void pastePuzzle();
+    void copyPuzzle();
+
     // Help menu
     void Info_Click();
     void About_Click();
@@ -99,9 +106,13 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void createControls();
+    void createTransfer();
     void fitFonts();
     void setTabOrder();
     void endProgram();

@@ -43,6 +43,7 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     icon.addFile(QStringLiteral(":/icons/varnodel-32.png"));
     setWindowIcon(icon);
     createControls();
+    createTransfer();
     setTabOrder();
     Form_Load();
     Row1[0]->setFocus();

@@ -1,0 +1,108 @@
+#include "celllist.h"
+#include "files/puzzleforms.h"
+#include "form1.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QDropEvent>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QTimer>
+
+namespace {
+
+// The one local file a drag carries, or an empty name for anything else: text,
+// several files, a web address.
+QString draggedFile(const QMimeData *data)
+{
+    if (!data || !data->hasUrls() || data->urls().size() != 1)
+        return QString();
+    const QUrl url = data->urls().constFirst();
+    return url.isLocalFile() ? url.toLocalFile() : QString();
+}
+
+} // namespace
+
+// Ctrl+Shift+V and Ctrl+Shift+C work wherever the focus stands in the window; plain
+// Ctrl+V and Ctrl+C keep their meaning in a box. Only the window takes drops: a text
+// dropped into a box would slip past the guard on givens and the checking of typed
+// digits, so the boxes take none, and a file dropped on a box lands on the window.
+void Form1::createTransfer()
+{
+    const auto shortcut
+        = [this](const QString &text, const QKeySequence &keys, void (Form1::*command)()) {
+              auto *action = new QAction(text, this);
+              action->setShortcut(keys);
+              action->setShortcutContext(Qt::WindowShortcut);
+              connect(action, &QAction::triggered, this, command);
+              addAction(action);
+          };
+    shortcut(tr("Paste Puzzle"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V),
+             &Form1::pastePuzzle);
+    shortcut(tr("Copy Puzzle"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &Form1::copyPuzzle);
+
+    setAcceptDrops(true);
+    for (int index = 0; index <= 80; ++index) {
+        Row1[index]->setAcceptDrops(false);
+        txtNos[index]->setAcceptDrops(false);
+    }
+}
+
+// Fills the boxes as typing would, and nothing else: the player clicks Solve.
+void Form1::pastePuzzle()
+{
+    const QStringList texts = PuzzleForms::readGrid(QGuiApplication::clipboard()->text());
+    if (texts.isEmpty()) {
+        MsgBox(QStringLiteral("The clipboard holds no puzzle.\r\rCtrl+Shift+V takes %1.")
+                   .arg(PuzzleForms::gridFormsText()));
+        return;
+    }
+    for (int index = 0; index <= 80; ++index)
+        Row1[index]->setText(texts.at(index));
+}
+
+void Form1::copyPuzzle()
+{
+    QStringList texts;
+    for (const QLineEdit *box : Row1)
+        texts << box->text();
+    QList<int> refused;
+    const QString line = PuzzleForms::toLine(texts, &refused);
+    if (refused.isEmpty()) {
+        QGuiApplication::clipboard()->setText(line);
+        return;
+    }
+    QStringList lines;
+    for (int index : refused)
+        lines << QStringLiteral("Cell %1 holds %2")
+                     .arg(index + 1)
+                     .arg(CellList::quoted(texts.at(index)));
+    lines = CellList::capped(lines);
+    lines.prepend(QStringLiteral("Only digits 1 to 9 and empty cells can be copied."));
+    lines << QStringLiteral("Correct these cells and copy again.");
+    MsgBox(lines.join(QLatin1Char('\r')));
+}
+
+void Form1::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!draggedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void Form1::dragMoveEvent(QDragMoveEvent *event)
+{
+    if (!draggedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+// The file loads once the drop is over, so the program it came from is not kept
+// waiting while Solve's messages are up.
+void Form1::dropEvent(QDropEvent *event)
+{
+    const QString fileName = draggedFile(event->mimeData());
+    if (fileName.isEmpty())
+        return;
+    event->acceptProposedAction();
+    QTimer::singleShot(0, this, [this, fileName] { loadPuzzleFile(fileName); });
+}
