@@ -1,10 +1,20 @@
 #include "files/commondialog.h"
+#include "files/fileread.h"
 #include "support.h"
 
+#include <QAbstractFileIconProvider>
+#include <QFileDialog>
 #include <QtTest>
 #include <csignal>
+#include <fcntl.h>
+#include <pwd.h>
 #include <qpa/qwindowsysteminterface.h>
 #include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <thread>
+#include <unistd.h>
 
 // Save File and Get File through the window: the bytes written, what a load does to
 // the grid, and that a cancel or a bad file changes nothing.
@@ -28,8 +38,13 @@ private slots:
     void cancelChangesNothing();
     void badFileLeavesWindowAlone_data();
     void badFileLeavesWindowAlone();
+    void failedSaveKeepsExistingFile_data();
     void failedSaveKeepsExistingFile();
     void saveToFolderFails();
+    void saveKeepsWhatTheFileIs_data();
+    void saveKeepsWhatTheFileIs();
+    void saveDialogStartsWhereUserCanSave();
+    void dialogsJudgeFilesByName();
     void clicksWaitUntilLoadIsDone();
     void loadSurvivesCommandDuringYield();
 
@@ -109,22 +124,47 @@ void tst_files::saveWritesBoxTexts()
     QVERIFY(messages.isEmpty());
 }
 
-// Every box text that the reading rule leaves alone comes back in its box, and the
-// loaded texts become givens.
+// Save File writes only what Get File gives back unchanged: for random grids of digits,
+// empty boxes and texts a file cannot carry, either the save is refused, nothing
+// written and the first such box named, or a load of the file restores all 81 texts.
 void tst_files::saveThenLoadRestoresTexts()
 {
-    const QStringList texts{"1", "", "x", "12", QStringLiteral("\u00e9"), "0", "5 ", "-3", "9"};
-    for (int i = 0; i < 81; ++i)
-        form->Row1[i]->setText(texts.at(i % texts.size()));
-    answerDialog(path(QStringLiteral("round.txt")));
-    form->cmdSave_Click();
-    form->cmdClear_Click();
-    form->cmdGet_Click();
-    for (int i = 0; i < 81; ++i)
-        QCOMPARE(form->Row1[i]->text(), texts.at(i % texts.size()));
-    // Solve refuses the texts that are not digits, and says so once.
-    QCOMPARE(messages.size(), 1);
-    QVERIFY(messages.at(0).startsWith(QStringLiteral("A cell takes one digit")));
+    const QStringList odd{
+        "x",  "12", QStringLiteral("\u00e9"), QStringLiteral("\u20ac"), "5 ", "-3", ",",
+        "\"", "05", QString(101, u'7')};
+    const QString name = path(QStringLiteral("round.txt"));
+    answerDialog(name);
+    QRandomGenerator random(12);
+    int saved = 0;
+    for (int round = 0; round < 120; ++round) {
+        const int oddPercent = round % 2 ? 0 : random.bounded(8);
+        QStringList texts;
+        for (QLineEdit *box : form->Row1) {
+            const int digit = random.bounded(11);
+            texts << (random.bounded(100) < oddPercent ? odd.at(random.bounded(odd.size()))
+                          : digit == 10                ? QString()
+                                                       : QString::number(digit));
+            box->setText(texts.last());
+        }
+        QFile::remove(name);
+        messages.clear();
+        form->cmdSave_Click();
+        const auto firstOdd = std::find_if_not(texts.cbegin(), texts.cend(), isCellText);
+        if (firstOdd != texts.cend()) {
+            QVERIFY(!QFile::exists(name));
+            QCOMPARE(messages.size(), 1);
+            QVERIFY2(messages.at(0).contains(
+                         QStringLiteral("\rCell %1 holds").arg(firstOdd - texts.cbegin() + 1)),
+                     qPrintable(messages.at(0)));
+            continue;
+        }
+        ++saved;
+        form->cmdClear_Click();
+        form->cmdGet_Click();
+        for (int i = 0; i < 81; ++i)
+            QCOMPARE(form->Row1[i]->text(), texts.at(i));
+    }
+    QVERIFY(saved > 20 && saved < 120);
 }
 
 void tst_files::loadMarksGivensAndSolves()
@@ -247,6 +287,38 @@ void tst_files::badFileLeavesWindowAlone_data()
                                << "Cell 1 holds more than 100 characters.";
     QTest::newRow("too large") << "large.txt" << QByteArray(70000, '\n')
                                << "It is too large to be a puzzle file.";
+    QTest::newRow("fifo") << "fifo" << QByteArray()
+                          << "It is a FIFO (named pipe), not a puzzle file.";
+    QTest::newRow("fifo with a writer")
+        << "fifo" << QByteArray("1") << "It is a FIFO (named pipe), not a puzzle file.";
+    QTest::newRow("device") << "zero" << QByteArray()
+                            << "It is a character device, not a puzzle file.";
+    QTest::newRow("socket") << "socket" << QByteArray() << "It is a socket, not a puzzle file.";
+    QTest::newRow("never answers")
+        << "stalled.txt" << puzzleFileBytes(simplePuzzle)
+        << "It did not answer within 2 seconds, so Varnodel gave up on it.";
+}
+
+// Makes a special file of the kind the name says; with bytes, a FIFO keeps a writer
+// that never closes. Returns a descriptor to close afterwards, or -1.
+static int makeSpecialFile(const QString &fileName, const QByteArray &bytes)
+{
+    const QByteArray path = QFile::encodeName(fileName);
+    const QString name = QFileInfo(fileName).fileName();
+    if (name == QLatin1String("fifo")) {
+        mkfifo(path.constData(), 0644);
+        return bytes.isEmpty() ? -1 : open(path.constData(), O_RDWR | O_NONBLOCK);
+    }
+    if (name == QLatin1String("zero"))
+        return symlink("/dev/zero", path.constData()), -1;
+    if (name != QLatin1String("socket"))
+        return -1;
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    qstrncpy(address.sun_path, path.constData(), sizeof address.sun_path);
+    const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+    bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address);
+    return fd;
 }
 
 // A file that cannot be loaded gets one message naming it and its problem; the grid,
@@ -256,10 +328,19 @@ void tst_files::badFileLeavesWindowAlone()
     QFETCH(QString, name);
     QFETCH(QByteArray, bytes);
     QFETCH(QString, problem);
+    int special = -1;
     if (name == QLatin1String("folder"))
         QVERIFY(QDir(dirPath()).mkdir(name));
+    else if (!name.contains(u'.'))
+        special = makeSpecialFile(path(name), bytes);
     else if (name != QLatin1String("missing.txt"))
         writeFile(path(name), bytes);
+    // While it waits for a file that does not answer, the window goes on handling events.
+    bool eventsRan = false;
+    if (name == QLatin1String("stalled.txt")) {
+        FileRead::stallHook = [] { std::this_thread::sleep_for(std::chrono::seconds(3)); };
+        QTimer::singleShot(500, form, [&] { eventsRan = true; });
+    }
 
     setGrid(*form, simplePuzzle);
     form->cmdSolve_Click();
@@ -270,18 +351,37 @@ void tst_files::badFileLeavesWindowAlone()
     messages.clear();
     answerDialog(path(name));
     form->cmdGet_Click();
+    FileRead::stallHook = nullptr;
+    if (special >= 0)
+        close(special);
     QCOMPARE(messages,
              QStringList{QStringLiteral("Varnodel could not load the file\r%1\r\r%2")
                              .arg(QDir::toNativeSeparators(path(name)), problem)});
     QCOMPARE(snapshot(), before);
+    QCOMPARE(eventsRan, name == QLatin1String("stalled.txt"));
 }
 
-// A save that fails part way leaves the file of that name as it was. The file size
-// limit makes the write fail even for a user who may write anywhere.
+// A save that fails part way leaves the file of that name as it was, whichever way it
+// is written, and says why. The file size limit makes the write fail even for a user
+// who may write anywhere.
+void tst_files::failedSaveKeepsExistingFile_data()
+{
+    QTest::addColumn<QStringList>("names"); // the file saved to, and its other links
+    QTest::newRow("replaced") << QStringList{"keep.txt"};
+    QTest::newRow("written in place") << QStringList{"keep.txt", "link.txt"};
+    QTest::newRow("new file") << QStringList{"new.txt"};
+}
+
 void tst_files::failedSaveKeepsExistingFile()
 {
-    const QString name = path(QStringLiteral("keep.txt"));
-    writeFile(name, "old puzzle");
+    QFETCH(QStringList, names);
+    const QString name = path(names.first());
+    if (names.first() == QLatin1String("keep.txt"))
+        writeFile(name, "old puzzle");
+    for (const QString &other : names.mid(1))
+        QCOMPARE(
+            link(QFile::encodeName(name).constData(), QFile::encodeName(path(other)).constData()),
+            0);
     setGrid(*form, simpleSolution);
     answerDialog(name);
 
@@ -295,25 +395,182 @@ void tst_files::failedSaveKeepsExistingFile()
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, oldHandler);
 
-    QCOMPARE(readAll(name), QByteArray("old puzzle"));
-    QCOMPARE(QDir(dirPath()).entryList(QDir::Files), QStringList{"keep.txt"});
-    QCOMPARE(messages.size(), 1);
-    QVERIFY(messages.at(0).startsWith(QStringLiteral("Varnodel could not save the file\r%1\r\r")
-                                          .arg(QDir::toNativeSeparators(name))));
+    QStringList left = names;
+    if (names.first() == QLatin1String("new.txt"))
+        left.clear();
+    for (const QString &kept : left)
+        QCOMPARE(readAll(path(kept)), QByteArray("old puzzle"));
+    left.sort();
+    QCOMPARE(QDir(dirPath()).entryList(QDir::Files | QDir::Hidden), left);
+    QCOMPARE(messages,
+             QStringList{QStringLiteral("Varnodel could not save the file\r%1\r\rIt could not be "
+                                        "written: File too large")
+                             .arg(QDir::toNativeSeparators(name))});
 }
 
+// A save to something other than a regular file is refused with the reason, and the
+// thing is left as it was.
 void tst_files::saveToFolderFails()
 {
-    const QStringList targets{path(QStringLiteral("sub")), path(QStringLiteral("none/p.txt"))};
+    const QList<QPair<QString, QString>> targets{
+        {"sub", "It is a folder, not a puzzle file."},
+        {"none/p.txt", "It could not be created: No such file or directory"},
+        {"fifo", "It is a FIFO (named pipe), not a puzzle file."},
+        {"zero", "It is a character device, not a puzzle file."},
+        {"socket", "It is a socket, not a puzzle file."},
+        {QString(300, u'n'), "It could not be opened: File name too long"},
+    };
     QVERIFY(QDir(dirPath()).mkdir(QStringLiteral("sub")));
-    for (const QString &target : targets) {
+    for (const auto &[name, problem] : targets) {
+        const int fd = makeSpecialFile(path(name), QByteArray());
         messages.clear();
-        answerDialog(target);
+        answerDialog(path(name));
         form->cmdSave_Click();
+        close(fd);
         QCOMPARE(messages.size(), 1);
-        QVERIFY(messages.at(0).contains(QDir::toNativeSeparators(target)));
+        QVERIFY(messages.at(0).startsWith(QStringLiteral("Varnodel could not save the file\r%1\r\r")
+                                              .arg(QDir::toNativeSeparators(path(name)))));
+        QVERIFY2(messages.at(0).endsWith(problem), qPrintable(messages.at(0)));
     }
-    QVERIFY(QFileInfo(targets.at(0)).isDir());
+    QVERIFY(QFileInfo(path(QStringLiteral("sub"))).isDir());
+    QCOMPARE(QDir(dirPath()).entryList(QDir::Files | QDir::Hidden), QStringList{"zero"});
+    QCOMPARE(QFileInfo(path(QStringLiteral("zero"))).symLinkTarget(), QStringLiteral("/dev/zero"));
+    QCOMPARE(QDir(dirPath()).entryList(QDir::System), QStringList({"fifo", "socket", "zero"}));
+}
+
+// Runs Save File as the user nobody, who owns home; returns what it printed: the folder
+// its dialog opened in, and each message.
+static QStringList saveAsNobody(const QString &fileName, const QString &home = QString())
+{
+    const passwd *nobody = getpwnam("nobody");
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("XDG_CONFIG_HOME"));
+    if (!home.isEmpty())
+        environment.insert(QStringLiteral("HOME"), home);
+    QProcess helper;
+    helper.setProcessEnvironment(environment);
+    helper.start(QStringLiteral(VARNODEL_SAVE_AS),
+                 {QString::number(nobody->pw_uid), QString::number(nobody->pw_gid), fileName});
+    helper.waitForFinished();
+    return QString::fromLocal8Bit(helper.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+}
+
+void tst_files::saveKeepsWhatTheFileIs_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<bool>("nobodysFile");
+    QTest::addColumn<QString>("link"); // how the file is saved to: by its name, or a link
+    QTest::addColumn<bool>("asNobody"); // saved by nobody, in a folder only root may write
+    QTest::addColumn<QString>("problem");
+    QTest::newRow("read-only") << 0444 << false << "" << false << "";
+    QTest::newRow("set-group-ID") << 02755 << false << "" << false << "";
+    QTest::newRow("another owner's") << 0640 << true << "" << false << "";
+    QTest::newRow("hard link") << 0644 << false << "hard" << false << "";
+    QTest::newRow("symbolic link") << 0600 << false << "symbolic" << false << "";
+    QTest::newRow("nobody: set-ID bits") << 06775 << true << "" << true << "";
+    QTest::newRow("nobody: root's file") << 0666 << false << "" << true << "";
+    QTest::newRow("nobody: read-only")
+        << 0644 << false << "" << true << "It could not be opened: Permission denied";
+}
+
+// A save changes the file's bytes and nothing else: mode (all twelve bits), owner, group
+// and links stay, a symbolic link stays a link, and no temporary file is left. Saving
+// as another user covers the cases where a new file cannot take the old one's place.
+void tst_files::saveKeepsWhatTheFileIs()
+{
+    QFETCH(int, mode);
+    QFETCH(bool, nobodysFile);
+    QFETCH(QString, link);
+    QFETCH(bool, asNobody);
+    QFETCH(QString, problem);
+    const passwd *nobody = getpwnam("nobody");
+    QVERIFY(nobody);
+    const QString target = path(QStringLiteral("p.txt"));
+    const QByteArray file = QFile::encodeName(target);
+    writeFile(target, "old");
+    QString name = target;
+    if (!link.isEmpty())
+        name = path(QStringLiteral("link.txt"));
+    if (link == QLatin1String("hard"))
+        QCOMPARE(::link(file.constData(), QFile::encodeName(name).constData()), 0);
+    if (link == QLatin1String("symbolic"))
+        QCOMPARE(symlink("p.txt", QFile::encodeName(name).constData()), 0);
+    if (nobodysFile)
+        QCOMPARE(chown(file.constData(), nobody->pw_uid, nobody->pw_gid), 0);
+    QCOMPARE(chmod(file.constData(), mode_t(mode)), 0);
+    struct stat before
+    {
+    };
+    QCOMPARE(stat(file.constData(), &before), 0);
+    const QStringList entries = QDir(dirPath()).entryList(QDir::AllEntries | QDir::Hidden);
+
+    if (asNobody) {
+        QCOMPARE(chmod(QFile::encodeName(dirPath()).constData(), 0755), 0);
+        for (const QString &line : saveAsNobody(name))
+            if (line.startsWith(QLatin1String("message ")))
+                messages << line.mid(8);
+    } else {
+        setGrid(*form, simpleSolution);
+        answerDialog(name);
+        form->cmdSave_Click();
+    }
+
+    struct stat after
+    {
+    };
+    QCOMPARE(stat(file.constData(), &after), 0);
+    QCOMPARE(after.st_mode, before.st_mode);
+    QCOMPARE(after.st_uid, before.st_uid);
+    QCOMPARE(after.st_gid, before.st_gid);
+    QCOMPARE(after.st_nlink, before.st_nlink);
+    QCOMPARE(QFileInfo(name).isSymLink(), link == QLatin1String("symbolic"));
+    const QByteArray bytes = problem.isEmpty() ? puzzleFileBytes(simpleSolution) : "old";
+    QCOMPARE(readAll(target), bytes);
+    QCOMPARE(readAll(name), bytes);
+    QCOMPARE(QDir(dirPath()).entryList(QDir::AllEntries | QDir::Hidden), entries);
+    QCOMPARE(messages.join(u'\n'),
+             problem.isEmpty() ? QString()
+                               : QStringLiteral("Varnodel could not save the file\r%1\r\r%2")
+                                     .arg(QDir::toNativeSeparators(name), problem));
+}
+
+// Save File opens in the program's folder only where the user may write (root may, see
+// above); otherwise in the documents folder, or the home folder when there is none.
+void tst_files::saveDialogStartsWhereUserCanSave()
+{
+    const passwd *nobody = getpwnam("nobody");
+    const QString home = path(QStringLiteral("home"));
+    QVERIFY(QDir().mkpath(home));
+    QCOMPARE(chown(QFile::encodeName(home).constData(), nobody->pw_uid, nobody->pw_gid), 0);
+    QCOMPARE(chmod(QFile::encodeName(dirPath()).constData(), 0755), 0);
+    QCOMPARE(saveAsNobody(home + QStringLiteral("/a.txt"), home), QStringList{"folder " + home});
+    QVERIFY(QDir(home).mkdir(QStringLiteral("Documents")));
+    QCOMPARE(saveAsNobody(home + QStringLiteral("/b.txt"), home),
+             QStringList{"folder " + home + "/Documents"});
+    QCOMPARE(readAll(home + QStringLiteral("/b.txt")), puzzleFileBytes(simpleSolution));
+}
+
+// The dialogs are Qt's own and judge files by name only: a file without an extension
+// that starts like a picture is just a file to them, as its bytes are never read.
+void tst_files::dialogsJudgeFilesByName()
+{
+    const QString picture = path(QStringLiteral("picture"));
+    writeFile(picture, "\x89PNG\r\n\x1a\n");
+    QString type;
+    bool ownDialog = false;
+    QTimer timer;
+    connect(&timer, &QTimer::timeout, this, [&] {
+        if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
+            ownDialog = dialog->testOption(QFileDialog::DontUseNativeDialog);
+            type = dialog->iconProvider()->type(QFileInfo(picture));
+            dialog->reject();
+        }
+    });
+    timer.start(5);
+    form->CommonDialog1->InitDir = dirPath();
+    QVERIFY(!form->CommonDialog1->ShowOpen());
+    QVERIFY(ownDialog);
+    QCOMPARE(type, QMimeDatabase().mimeTypeForName("application/octet-stream").comment());
 }
 
 // A click made while a puzzle loads runs only once the load is done: the grid never

@@ -5,14 +5,27 @@
 
 namespace PuzzleFile {
 
+namespace {
+
+QString cellLine(int index, const QString &text)
+{
+    return QStringLiteral("Cell %1 holds %2").arg(index + 1).arg(CellList::quoted(text));
+}
+
+} // namespace
+
 QString saveRefusal(const QStringList &texts)
 {
-    const ReadResult back = read(write(texts));
     QStringList lines;
-    for (int index = 0; index < texts.size(); ++index) {
-        const QString &text = texts.at(index);
-        if (!isCellText(text) || back.items.value(index) != text)
-            lines << QStringLiteral("Cell %1 holds %2").arg(index + 1).arg(CellList::quoted(text));
+    for (int index = 0; index < texts.size(); ++index)
+        if (!isCellText(texts.at(index)))
+            lines << cellLine(index, texts.at(index));
+    // Digits and empty boxes always come back as they are; this only makes sure of it.
+    if (lines.isEmpty()) {
+        const ReadResult back = read(write(texts));
+        for (int index = 0; index < texts.size(); ++index)
+            if (back.items.value(index) != texts.at(index))
+                lines << cellLine(index, texts.at(index));
     }
     if (lines.isEmpty())
         return QString();
