@@ -58,9 +58,7 @@ bool readAll(int fd, QByteArray &bytes)
 bool followLinks(QByteArray &path, int &error)
 {
     for (int hops = 0; hops < 40; ++hops) {
-        struct stat info
-        {
-        };
+        struct stat info = {};
         if (::lstat(path.constData(), &info) != 0 || !S_ISLNK(info.st_mode))
             return true;
         QByteArray target(PATH_MAX, Qt::Uninitialized);
@@ -116,9 +114,7 @@ Outcome replaceByRename(const QByteArray &path, const struct stat &old, const QB
     }
     // Owner and group first: changing them clears the set-ID bits, which the mode then
     // puts back. Only afterwards, as a write by anyone but root clears them too.
-    struct stat made
-    {
-    };
+    struct stat made = {};
     const bool same = ::fchown(fd, old.st_uid, old.st_gid) == 0
         && ::fchmod(fd, old.st_mode & ModeBits) == 0 && ::fstat(fd, &made) == 0
         && made.st_uid == old.st_uid && made.st_gid == old.st_gid
@@ -142,9 +138,7 @@ QString writeInPlace(const QByteArray &path, const QByteArray &bytes)
     const int fd = ::open(path.constData(), O_RDWR | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
         return couldNot("opened", errno);
-    struct stat old
-    {
-    };
+    struct stat old = {};
     QString problem;
     QByteArray kept;
     if (::fstat(fd, &old) != 0) {
@@ -169,9 +163,7 @@ QString writeInPlace(const QByteArray &path, const QByteArray &bytes)
         ::fsync(fd);
     }
     // A write by anyone but root clears the set-ID bits; the owner may put them back.
-    struct stat now
-    {
-    };
+    struct stat now = {};
     if (::fstat(fd, &now) == 0 && (now.st_mode & ModeBits) != (old.st_mode & ModeBits))
         ::fchmod(fd, old.st_mode & ModeBits);
     if (::close(fd) != 0 && problem.isEmpty())
@@ -187,9 +179,7 @@ QString save(const QString &fileName, const QByteArray &bytes)
     int error = 0;
     if (!followLinks(path, error))
         return couldNot("opened", error);
-    struct stat old
-    {
-    };
+    struct stat old = {};
     if (::stat(path.constData(), &old) != 0)
         return errno == ENOENT ? createNew(path, bytes) : couldNot("opened", errno);
     if (!S_ISREG(old.st_mode))

@@ -24,9 +24,7 @@ QString tooLarge()
 
 Result readNow(const QByteArray &path, qint64 maxSize)
 {
-    struct stat info
-    {
-    };
+    struct stat info = {};
     if (::stat(path.constData(), &info) != 0)
         return {{},
                 errno == ENOENT ? QStringLiteral("There is no such file.")
