@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 
 // A grid as 81 characters, row by row: a digit, or '.' for an empty box.
@@ -171,6 +172,8 @@ public:
         QMessageBox::Icon icon;
         int buttonCount;
         bool hasOk;
+        QSize size;
+        QSize screen;
     };
     QList<Seen> seen;
 
@@ -181,9 +184,13 @@ public:
             auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
             if (!box || !box->isVisible())
                 return;
-            seen << Seen{box->windowTitle(), box->text(), box->icon(),
+            seen << Seen{box->windowTitle(),
+                         box->text(),
+                         box->icon(),
                          static_cast<int>(box->buttons().size()),
-                         box->button(QMessageBox::Ok) != nullptr};
+                         box->button(QMessageBox::Ok) != nullptr,
+                         box->frameGeometry().size(),
+                         box->screen()->availableGeometry().size()};
             if (QAbstractButton *ok = box->button(QMessageBox::Ok))
                 ok->click();
             else

@@ -26,6 +26,7 @@ private slots:
     void saveWritesBoxTexts_data();
     void saveWritesBoxTexts();
     void saveThenLoadRestoresTexts();
+    void saveWritesOnlyWhatLoadsBack();
     void loadMarksGivensAndSolves();
     void loadKeepsColourOfEmptyCells();
     void loadResetsCandidateTexts();
@@ -121,10 +122,25 @@ void tst_files::saveWritesBoxTexts()
     QVERIFY(messages.isEmpty());
 }
 
+// Every box text comes back in its box, and the loaded texts become givens.
+void tst_files::saveThenLoadRestoresTexts()
+{
+    const QStringList texts{"1", "", "0", "9"};
+    for (int i = 0; i < 81; ++i)
+        form->Row1[i]->setText(texts.at(i % texts.size()));
+    answerDialog(path(QStringLiteral("round.txt")));
+    form->cmdSave_Click();
+    form->cmdClear_Click();
+    form->cmdGet_Click();
+    for (int i = 0; i < 81; ++i)
+        QCOMPARE(form->Row1[i]->text(), texts.at(i % texts.size()));
+    QCOMPARE(boxColours(*form).left(4), QStringLiteral("YWYY"));
+}
+
 // Save File writes only what Get File gives back unchanged: for random grids of digits,
 // empty boxes and texts a file cannot carry, either the save is refused, nothing
 // written and the first such box named, or a load of the file restores all 81 texts.
-void tst_files::saveThenLoadRestoresTexts()
+void tst_files::saveWritesOnlyWhatLoadsBack()
 {
     const QStringList odd{"x",  "12", "\u00e9", "\u20ac", "5 ",
                           "-3", ",",  "\"",     "05",     QString(101, u'7')};
@@ -177,7 +193,8 @@ void tst_files::loadMarksGivensAndSolves()
     QCOMPARE(form->Solved, qint16(-1));
 }
 
-// A cell empty in the file gets the empty text but keeps the colour it had.
+// A cell empty in the file starts plain: no colour of the last puzzle may make it count
+// as a given or a right digit.
 void tst_files::loadKeepsColourOfEmptyCells()
 {
     setBackColor(form->Row1[0], 0xC0FFC0);
@@ -187,17 +204,16 @@ void tst_files::loadKeepsColourOfEmptyCells()
     answerDialog(path(QStringLiteral("p.txt")));
     form->cmdGet_Click();
     QCOMPARE(form->Row1[0]->text(), QString());
-    QCOMPARE(boxColours(*form).left(4), QStringLiteral("GYY-"));
+    QCOMPARE(boxColours(*form).left(4), QStringLiteral("WYYW"));
 }
 
-// Loaded texts Solve refuses leave every candidate box at all nine digits.
+// A load leaves every candidate box at all nine digits until Solve writes them.
 void tst_files::loadResetsCandidateTexts()
 {
     setGrid(*form, hardPuzzle);
     form->cmdSolve_Click();
-    QString cells = simplePuzzle;
-    cells[0] = u'x';
-    writeFile(path(QStringLiteral("x.txt")), puzzleFileBytes(cells));
+    // This one solves, so Solve writes no candidate text after the load.
+    writeFile(path(QStringLiteral("x.txt")), puzzleFileBytes(simplePuzzle));
     answerDialog(path(QStringLiteral("x.txt")));
     form->cmdGet_Click();
     for (QLineEdit *box : form->txtNos)
@@ -276,6 +292,19 @@ void tst_files::badFileLeavesWindowAlone_data()
                                << "Cell 1 holds more than 100 characters.";
     QTest::newRow("too large") << "large.txt" << QByteArray(70000, '\n')
                                << "It is too large to be a puzzle file.";
+    const QString notPuzzle = "It is not a puzzle: a cell takes one digit, or nothing.\r";
+    QTest::newRow("a letter") << "letter.txt"
+                              << "Dear Ann,\n\nthe 5 puzzles, 3 solved\n" + QByteArray(80, '\n')
+                              << notPuzzle
+            + "Line 1 holds \"Dear Ann\"\rLine 3 holds \"the 5 "
+              "puzzles\"\rLine 3 holds \"3 solved\"";
+    QString many;
+    for (int line = 1; line <= 9; ++line)
+        many += QStringLiteral("Line %1 holds \"12\"\r").arg(line);
+    QTest::newRow("many, long") << "many.txt"
+                                << QByteArray(80, 'x') + "\n" + QByteArray("12\n").repeated(80)
+                                << notPuzzle + "Line 1 holds \"xxxxxxxxxxxxxxxxxxxx\u2026\"\r"
+            + many.section(u'\r', 1, 8) + "\rand 72 more";
     QTest::newRow("fifo") << "fifo" << QByteArray()
                           << "It is a FIFO (named pipe), not a puzzle file.";
     QTest::newRow("device") << "zero" << QByteArray()
@@ -390,8 +419,8 @@ void tst_files::saveToFolderFails()
         messages.clear();
         answerDialog(path(name));
         form->cmdSave_Click();
-        QCOMPARE(messages,
-                 QStringList{"Varnodel could not save the file\r" + path(name) + "\r\r" + problem});
+        QCOMPARE(messages.size(), 1); // naming the file, shortened when long
+        QCOMPARE(messages.at(0).section(u'\r', -1), problem);
     }
     QVERIFY(QFileInfo(path(QStringLiteral("sub"))).isDir());
     QCOMPARE(QDir(dirPath()).entryList(QDir::System), QStringList({"fifo", "zero"}));

@@ -124,6 +124,12 @@ void tst_play::keysThatRunTheHandler_data()
     QTest::newRow("tab") << int(Qt::Key_Tab) << 0 << false;
     QTest::newRow("left") << int(Qt::Key_Left) << 0 << false;
     QTest::newRow("up") << int(Qt::Key_Up) << 0 << false;
+    // A chord runs the handler exactly when the box takes its character.
+    QTest::newRow("ctrl+1") << int(Qt::Key_1) << int(Qt::ControlModifier) << false;
+    QTest::newRow("ctrl+shift+5") << int(Qt::Key_5) << int(Qt::ControlModifier | Qt::ShiftModifier)
+                                  << false;
+    QTest::newRow("alt+1") << int(Qt::Key_1) << int(Qt::AltModifier) << true;
+    QTest::newRow("meta+1") << int(Qt::Key_1) << int(Qt::MetaModifier) << true;
 }
 
 // Only keys that produce a character reach the handler, as a yellow box shows.
@@ -137,6 +143,8 @@ void tst_play::keysThatRunTheHandler()
     form->Row1[39]->setFocus();
     QTest::keyClick(form->Row1[39], Qt::Key(key), Qt::KeyboardModifiers(modifiers));
     QCOMPARE(messages, runs ? QStringList{refusal} : QStringList{});
+    if (key == Qt::Key_1 || key == Qt::Key_5)
+        QCOMPARE(form->Row1[39]->text() != QLatin1String("5"), runs);
 }
 
 void tst_play::typedDigitsAreChecked_data()
@@ -158,6 +166,11 @@ void tst_play::typedDigitsAreChecked_data()
                                             << "-";
     QTest::newRow("right digit, then a letter") << "6a"
                                                 << "G";
+    // Text an input method commits is checked character by character, as typed text is.
+    QTest::newRow("input method, wrong then right") << "ime:56"
+                                                    << "G";
+    QTest::newRow("input method, right then wrong") << "ime:65"
+                                                    << "O";
 }
 
 // Each digit is judged alone, not the text the box ends up with; every character
@@ -168,7 +181,14 @@ void tst_play::typedDigitsAreChecked()
     QFETCH(QString, colour);
     solveSimple();
     form->CellNo = 99;
-    type(0, keys);
+    if (keys.startsWith(QLatin1String("ime:"))) {
+        keys.remove(0, 4);
+        QInputMethodEvent commit;
+        commit.setCommitString(keys);
+        QApplication::sendEvent(form->Row1[0], &commit);
+    } else {
+        type(0, keys);
+    }
     QCOMPARE(boxColours(*form).left(1), colour);
     QCOMPARE(form->Row1[0]->text(), keys);
     QCOMPARE(form->CellNo, colour == QLatin1String("G") ? 3 : 0);

@@ -1,3 +1,4 @@
+#include "files/commondialog.h"
 #include "support.h"
 
 #include <QtTest>
@@ -535,7 +536,8 @@ void tst_solve::clearEmptiesEverything()
     QVERIFY(seen.at(0).startsWith(QStringLiteral("As the puzzle has not been solved")));
 }
 
-// The real boxes: titled with the program's name, no icon, an OK button alone.
+// The real boxes: titled with the program's name, no icon, an OK button alone, and
+// never larger than the screen, even for the longest lists and file names.
 void tst_solve::realMessageBoxes()
 {
     Form1 form;
@@ -544,9 +546,17 @@ void tst_solve::realMessageBoxes()
     setGrid(form, hardPuzzle);
     form.cmdSolve->click();
     form.cmdShowResult->click();
-    QCOMPARE(answerer.seen.size(), 2);
+    for (QLineEdit *box : form.Row1)
+        box->setText(QString(200, u'x') + QStringLiteral(" y").repeated(50));
+    form.cmdSolve->click();
+    form.CommonDialog1->answer = [](CommonDialog::Mode, const QString &) {
+        return QStringLiteral("/%1").arg(QString(4000, u'd'));
+    };
+    form.cmdGet->click();
+    QCOMPARE(answerer.seen.size(), 4);
     QCOMPARE(answerer.seen.at(0).text, guidanceMessage);
     for (const BoxAnswerer::Seen &box : answerer.seen) {
+        QVERIFY2(box.size.width() <= box.screen.width() && box.size.height() <= box.screen.height(), qPrintable(QStringLiteral("%1x%2 on %3x%4").arg(box.size.width()).arg(box.size.height()).arg(box.screen.width()).arg(box.screen.height())));
         QCOMPARE(box.title, QStringLiteral("Varnodel"));
         QCOMPARE(box.icon, QMessageBox::NoIcon);
         QCOMPARE(box.buttonCount, 1);

@@ -1,4 +1,5 @@
 #include "support.h"
+#include "ui/fittext.h"
 
 #include <QLabel>
 #include <QMenu>
@@ -21,6 +22,8 @@ private slots:
     void buttons_data();
     void buttons();
     void windowAndMenu();
+    void textsFitTheirBoxes_data();
+    void textsFitTheirBoxes();
     void paintedBoxesKeepDarkText_data();
     void paintedBoxesKeepDarkText();
     void colourTexts_data();
@@ -157,6 +160,68 @@ void tst_window::windowAndMenu()
     QCOMPARE(form.Help->actions(), (QList<QAction *>{form.Info, form.About}));
     QCOMPARE(form.Info->text(), QStringLiteral("Help&Info"));
     QCOMPARE(form.About->text(), QStringLiteral("&About"));
+}
+
+void tst_window::textsFitTheirBoxes_data()
+{
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<int>("pointSize");
+    QTest::newRow("default font") << QString() << 0;
+    QTest::newRow("large default font") << QString() << 20;
+    QTest::newRow("large serif font") << "DejaVu Serif" << 16;
+    QTest::newRow("huge monospace font") << "DejaVu Sans Mono" << 30;
+    QTest::newRow("tall font in short labels") << QString() << 15;
+}
+
+// Whatever the desktop's font, the longest text each box can hold is shown whole: all
+// nine candidates, a digit, a heading, a caption (wrapped at blanks).
+void tst_window::textsFitTheirBoxes()
+{
+    QFETCH(QString, family);
+    QFETCH(int, pointSize);
+    const QFont appFont = QApplication::font();
+    QFont font = appFont;
+    if (!family.isEmpty())
+        font.setFamily(family);
+    if (pointSize)
+        font.setPointSize(pointSize);
+    QApplication::setFont(font);
+    Form1 form;
+    QApplication::setFont(appFont);
+    form.show();
+
+    // A candidate box scrolls its text when it is too wide: the first digit then stands
+    // left of where an empty box puts its caret.
+    QLineEdit *nos = form.txtNos[0];
+    const auto caretLeft = [nos] {
+        nos->grab();
+        nos->setCursorPosition(0);
+        return nos->inputMethodQuery(Qt::ImCursorRectangle).toRect().left();
+    };
+    nos->clear();
+    const int emptyLeft = caretLeft();
+    nos->setText(QStringLiteral("123456789"));
+    nos->end(false);
+    QCOMPARE(caretLeft(), emptyLeft);
+
+    const auto check = [](QWidget *widget, const QString &text) {
+        const QRect area = FitText::textArea(widget);
+        const QFontMetrics metrics(widget->font());
+        // A label sets its digits on a baseline one ascent below its top.
+        const QRect used = qobject_cast<QPushButton *>(widget)
+            ? metrics.boundingRect(area, Qt::AlignCenter | Qt::TextWordWrap, text)
+            : QRect(0, 0, metrics.horizontalAdvance(text),
+                    qobject_cast<QLabel *>(widget) ? metrics.ascent()
+                                                   : metrics.tightBoundingRect(text).height());
+        QVERIFY2(used.width() <= area.width() && used.height() <= area.height(),
+                 qPrintable(QStringLiteral("%1 in %2").arg(text, widget->objectName())));
+    };
+    for (char digit = '0'; digit <= '9'; ++digit)
+        check(form.Row1[40], QString(QLatin1Char(digit)));
+    for (QLabel *label : form.Label1)
+        check(label, label->text());
+    for (QPushButton *button : form.findChildren<QPushButton *>())
+        check(button, button->text());
 }
 
 void tst_window::paintedBoxesKeepDarkText_data()

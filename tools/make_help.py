@@ -10,10 +10,10 @@ Varnodel helps you with Sudoku puzzles. Every row,
 every column and every 3 x 3 box of the grid must
 hold each of the digits 1 to 9 exactly once.
 
-Type the digits of a puzzle into the big grid, or
-load a puzzle file, and click Solve. Varnodel works
-out as much of the answer as it can and tells you
-how to go on.
+Type the digits of a puzzle into the big grid and
+click Solve, or load a puzzle file with Get File,
+which solves it at once. Varnodel works out as much
+of the answer as it can and tells you how to go on.
 
 Click Next to read on, or Exit to close this window.""",
     """ENTERING A PUZZLE
@@ -27,7 +27,9 @@ numbers at the left give the cell number of the
 first cell of each row, counting row by row from
 the top left corner (cells 1 to 81).
 
-A cell takes one digit, or nothing.""",
+A cell takes one digit, or nothing. A second digit
+typed into a cell is added to the first ("14"):
+delete the first digit before you type another.""",
     """SOLVE
 
 When the puzzle is in, click Solve. Every filled
@@ -50,24 +52,41 @@ Show Result fills every cell that is not a given
 with the answer, on pale green.
 
 A yellow cell is a given: typing into it brings a
-reminder that it already holds a number.""",
+reminder that it already holds a number. The key
+still changes the cell, so put its digit back if
+you did not mean to change it.""",
     """WHEN IT IS NOT SO SIMPLE
 
 Some puzzles need more than ruling digits out.
-Varnodel then shows the Possible Numbers grid below
-the puzzle: for each cell, the digits it can still
-take.
+Varnodel then lists, in the Possible Numbers grid
+below the puzzle, the digits each cell can still
+take, and tells you to work out a number "And Click
+Solved.": that means the Solve button.
 
 Work out one more digit yourself, type it into its
 cell and click Solve again. Do this until the
 puzzle is solved.
 
-Show - Hide Possible Numbers Grid shows or hides
-that grid whenever the puzzle is not yet solved.""",
+An empty box in the Possible Numbers grid means
+that no digit fits that cell: some digit in the
+grid is wrong.""",
+    """THE POSSIBLE NUMBERS GRID
+
+Each time a solve gets stuck, Varnodel switches the
+Possible Numbers grid: it shows the grid if it was
+hidden and hides it if it was shown. So when a
+solve gets stuck twice in a row, the second time
+hides the grid.
+
+Show - Hide Possible Numbers Grid brings it back
+(or hides it) whenever the puzzle is not yet
+solved.""",
     """CLEAR AND QUIT
 
 Clear empties the grid and makes every cell white,
-ready for a new puzzle.
+ready for a new puzzle. It leaves the Possible
+Numbers grid as it was: it goes on showing the old
+puzzle's digits until the next solve gets stuck.
 
 Quit, or the window's close button, ends Varnodel
 at once. Nothing is asked and nothing is kept: save
@@ -83,7 +102,11 @@ A file that cannot be loaded is reported, and the
 grid stays exactly as it was.
 
 Get File opens in Varnodel's own folder, where a
-few sample puzzles wait, from simple to expert.""",
+few sample puzzles wait, from simple to expert.
+Save File opens there too when you may write there.
+Once Varnodel is installed its folder is usually
+not yours to write, so Save File then opens in
+your Documents folder, or your home folder.""",
     """THE PUZZLE FILE
 
 A puzzle file is plain text of 81 lines, one for

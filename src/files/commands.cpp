@@ -4,6 +4,8 @@
 #include "puzzlefile.h"
 #include "savecheck.h"
 #include "state/colours.h"
+#include "state/value.h"
+#include "ui/celllist.h"
 #include "ui/form1.h"
 
 #include <QCoreApplication>
@@ -18,7 +20,25 @@ namespace {
 QString fileProblem(const char *what, const QString &fileName, const QString &problem)
 {
     return QStringLiteral("Varnodel could not %1 the file\r%2\r\r%3")
-        .arg(QLatin1String(what), QDir::toNativeSeparators(fileName), problem);
+        .arg(QLatin1String(what), CellList::shortPath(QDir::toNativeSeparators(fileName)), problem);
+}
+
+// A puzzle takes one digit or nothing in a cell; a file with anything else (a letter,
+// the help file) is no puzzle, and loading it would only wipe the grid for a Solve that
+// must refuse it. Names the first such items by the line they stand on.
+QString unusableItems(const PuzzleFile::ReadResult &result)
+{
+    QStringList lines;
+    for (qsizetype k = 0; k < result.items.size(); ++k)
+        if (!isCellText(result.items.at(k)))
+            lines << QStringLiteral("Line %1 holds %2")
+                         .arg(result.lines.at(k))
+                         .arg(CellList::quoted(result.items.at(k)));
+    if (lines.isEmpty())
+        return QString();
+    lines = CellList::capped(lines);
+    lines.prepend(QStringLiteral("It is not a puzzle: a cell takes one digit, or nothing."));
+    return lines.join(QLatin1Char('\r'));
 }
 
 // Save File starts where the user can save: the program's folder (beside the sample
@@ -43,7 +63,7 @@ bool Form1::readPuzzleFile(const QString &fileName, QStringList &items)
     QString problem = file.problem;
     if (problem.isEmpty()) {
         const PuzzleFile::ReadResult result = PuzzleFile::read(file.bytes);
-        problem = result.error;
+        problem = result.ok() ? unusableItems(result) : result.error;
         items = result.items;
     }
     if (problem.isEmpty())
@@ -79,8 +99,9 @@ void Form1::loadPuzzleFile(const QString &fileName)
         // is done, so no other command runs in the middle of it.
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         CellNo = box;
-        if (!Row1[box]->text().isEmpty())
-            setBackColor(Row1[box], Colour::Yellow);
+        // A box the file leaves open starts plain, as after Clear: a colour kept from the
+        // last puzzle would make it count as a given or a right digit in this one.
+        setBackColor(Row1[box], Row1[box]->text().isEmpty() ? Colour::White : Colour::Yellow);
     }
     CellNo = 81;
     cmdSolve_Click();

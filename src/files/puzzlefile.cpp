@@ -31,15 +31,23 @@ ReadResult read(const QByteArray &bytes)
     ReadResult result;
     const qsizetype size = bytes.size();
     qsizetype pos = 0;
+    // Line ends are counted up to `counted`; a CR LF pair is one, as is a lone CR or LF.
+    int line = 1;
+    qsizetype counted = 0;
     while (result.items.size() < Cells) {
         while (pos < size && (bytes[pos] == ' ' || bytes[pos] == '\t'))
             ++pos;
+        for (; counted < pos; ++counted)
+            if (bytes[counted] == '\n'
+                || (bytes[counted] == '\r' && (counted + 1 == size || bytes[counted + 1] != '\n')))
+                ++line;
         if (pos >= size) {
             result.error = size == 0
                 ? QStringLiteral("The file is empty.")
                 : QStringLiteral("It holds only %1 of the 81 cells a puzzle file needs.")
                       .arg(result.items.size());
             result.items.clear();
+            result.lines.clear();
             return result;
         }
 
@@ -52,6 +60,7 @@ ReadResult read(const QByteArray &bytes)
                 result.error = QStringLiteral("Cell %1 opens a quote that is never closed.")
                                    .arg(result.items.size() + 1);
                 result.items.clear();
+                result.lines.clear();
                 return result;
             }
             raw = bytes.mid(pos + 1, close - pos - 1);
@@ -71,9 +80,11 @@ ReadResult read(const QByteArray &bytes)
                                .arg(result.items.size() + 1)
                                .arg(MaxItemLength);
             result.items.clear();
+            result.lines.clear();
             return result;
         }
         result.items << normalised(raw, quoted);
+        result.lines << line;
 
         if (pos < size) {
             if (bytes[pos] == '\r' && pos + 1 < size && bytes[pos + 1] == '\n')

@@ -14,6 +14,7 @@ constexpr int MaxItemLength = 100;
 struct ReadResult
 {
     QStringList items; // the 81 box texts, when the file could be read
+    QList<int> lines; // the line each item starts on, counted from 1
     QString error; // why not, otherwise
     bool ok() const { return error.isEmpty(); }
 };

@@ -1,15 +1,18 @@
 #include "state/colours.h"
 #include "ui/form1.h"
 
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <algorithm>
 
 namespace {
 
-// The character code a key press produces, or -1 for keys that produce none (arrows,
+// The character code a key press gives the box, or -1 for keys that give none (arrows,
 // Delete, Tab, Shift, ...). Control combinations give their control character, so
-// Ctrl+V arrives as 22 whatever text the platform attached to the event.
+// Ctrl+V arrives as 22 whatever text the platform attached to the event. Any other
+// printable character counts only when the box takes it as typed text, by the rule
+// QLineEdit follows: a Ctrl or Ctrl+Shift chord (Ctrl+1, say) inserts nothing.
 int characterCode(const QKeyEvent *event)
 {
     switch (event->key()) {
@@ -20,13 +23,23 @@ int characterCode(const QKeyEvent *event)
     default:
         break;
     }
-    if ((event->modifiers() & Qt::ControlModifier) && event->key() >= Qt::Key_A
-        && event->key() <= Qt::Key_Z)
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    if ((modifiers & Qt::ControlModifier) && event->key() >= Qt::Key_A && event->key() <= Qt::Key_Z)
         return event->key() - Qt::Key_A + 1;
     const QString text = event->text();
     if (text.isEmpty())
         return -1;
-    return text.at(0).unicode();
+    const QChar c = text.at(0);
+    // Backspace, Enter, Escape and the like reach the handler whatever the box does.
+    if (c.unicode() < 0x20)
+        return c.unicode();
+    if (modifiers == Qt::ControlModifier || modifiers == (Qt::ControlModifier | Qt::ShiftModifier))
+        return -1;
+    if (!c.isPrint() && c.category() != QChar::Other_Format
+        && c.category() != QChar::Other_PrivateUse
+        && !(c.isHighSurrogate() && text.size() > 1 && text.at(1).isLowSurrogate()))
+        return -1;
+    return c.unicode();
 }
 
 } // namespace
@@ -35,13 +48,26 @@ int characterCode(const QKeyEvent *event)
 // The handler never keeps the character from the box.
 bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() != QEvent::KeyPress)
+    const QEvent::Type type = event->type();
+    if (type != QEvent::KeyPress && type != QEvent::InputMethod)
         return QMainWindow::eventFilter(watched, event);
     const auto found = std::find(Row1.cbegin(), Row1.cend(), watched);
     if (found == Row1.cend())
         return QMainWindow::eventFilter(watched, event);
 
     const int index = static_cast<int>(found - Row1.cbegin());
+    if (type == QEvent::InputMethod) {
+        // Text an input method commits (a compose sequence, a dead key, an input-method
+        // editor) is typed too: each of its characters goes through the handler.
+        const QString committed = static_cast<QInputMethodEvent *>(event)->commitString();
+        for (qsizetype at = 0; at < committed.size(); ++at) {
+            Row1_KeyPress(index, committed.at(at).unicode());
+            if (committed.at(at).isHighSurrogate() && at + 1 < committed.size()
+                && committed.at(at + 1).isLowSurrogate())
+                ++at;
+        }
+        return QMainWindow::eventFilter(watched, event);
+    }
     auto *keyEvent = static_cast<QKeyEvent *>(event);
     if (moveFocus(index, keyEvent->key()))
         return true;

@@ -15,6 +15,14 @@ QString quoted(const QString &text)
     return QLatin1Char('"') + shown + QLatin1Char('"');
 }
 
+QString shortPath(const QString &path)
+{
+    if (path.size() <= MaxPath)
+        return path;
+    const int keep = MaxPath / 2;
+    return path.left(keep) + QChar(0x2026) + path.right(keep);
+}
+
 QStringList capped(const QStringList &lines)
 {
     if (lines.size() <= MaxNamed)

@@ -10,9 +10,15 @@ namespace CellList {
 constexpr int MaxNamed = 9;
 // Longer box texts are cut to this many characters and an ellipsis.
 constexpr int MaxQuoted = 20;
+// File names longer than this lose their middle.
+constexpr int MaxPath = 160;
 
 // A box text in double quotes, shortened with "…" when it is long.
 QString quoted(const QString &text);
+
+// A file name as messages show it: whole, or with its middle cut out when it is too long
+// to fit a message on the screen. The start and the file's own name stay.
+QString shortPath(const QString &path);
 
 // The first MaxNamed lines, then one line telling how many more there are.
 QStringList capped(const QStringList &lines);

@@ -102,6 +102,7 @@ protected:
 
 private:
     void createControls();
+    void fitFonts();
     void setTabOrder();
     void endProgram();
     bool moveFocus(int index, int key);

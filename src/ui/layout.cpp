@@ -1,4 +1,5 @@
 #include "files/commondialog.h"
+#include "fittext.h"
 #include "form1.h"
 #include "state/colours.h"
 #include "twips.h"
@@ -18,6 +19,16 @@ QFont puzzleFont()
     font.setPointSizeF(13.5);
     font.setWeight(QFont::Bold);
     return font;
+}
+
+// The text a label or button shows.
+QStringList captionOf(const QWidget *widget)
+{
+    if (const auto *label = qobject_cast<const QLabel *>(widget))
+        return {label->text()};
+    if (const auto *button = qobject_cast<const QAbstractButton *>(widget))
+        return {button->text()};
+    return {};
 }
 
 } // namespace
@@ -43,7 +54,6 @@ void Form1::createControls()
     client->setFixedSize(twips(10650), twips(10125));
     setCentralWidget(client);
 
-    const QFont bigFont = puzzleFont();
     for (int index = 0; index < 81; ++index) {
         const int r = index / 9;
         const int c = index % 9;
@@ -51,7 +61,6 @@ void Form1::createControls()
         box->setObjectName(QStringLiteral("Row1_%1").arg(index));
         box->setGeometry(
             twipRect(1080 + 480 * c + 120 * (c / 3), 840 + 480 * r + 120 * (r / 3), 495, 495));
-        box->setFont(bigFont);
         box->setAlignment(Qt::AlignCenter);
         box->setAccessibleName(tr("Row %1, column %2").arg(r + 1).arg(c + 1));
         box->installEventFilter(this);
@@ -116,6 +125,28 @@ void Form1::createControls()
     About->setObjectName(QStringLiteral("About"));
 
     CommonDialog1 = new CommonDialog(this);
+    fitFonts();
+}
+
+// Each group of boxes gets one font in which the longest text any of its boxes can hold
+// fits: the puzzle font or the window's default font where they fit, else a smaller size.
+void Form1::fitFonts()
+{
+    const auto fitGroup = [](const auto &widgets, QFont font, const QStringList &texts) {
+        for (QWidget *widget : widgets)
+            font = FitText::fitted(widget, font, texts.isEmpty() ? captionOf(widget) : texts);
+        for (QWidget *widget : widgets)
+            widget->setFont(font);
+    };
+    QStringList digits;
+    for (char digit = '0'; digit <= '9'; ++digit)
+        digits << QString(QLatin1Char(digit));
+    fitGroup(Row1, puzzleFont(), digits);
+    fitGroup(txtNos, font(), {QStringLiteral("123456789")});
+    fitGroup(Label1, font(), {});
+    fitGroup(std::array<QWidget *, 7>{cmdSave, cmdGet, cmdSolve, cmdShowGrid, cmdShowResult,
+                                      cmdQuit, cmdClear},
+             font(), {});
 }
 
 // Puzzle boxes in index order, then Save File, Get File, Clear, Solve, Quit, the candidate
