@@ -1,12 +1,19 @@
 #include "files/commondialog.h"
+#include "files/fileread.h"
 #include "support.h"
 
+#include <QAbstractFileIconProvider>
 #include <QClipboard>
+#include <QFileDialog>
 #include <QtTest>
 #include <csignal>
+#include <grp.h>
 #include <qpa/qplatformdrag.h>
 #include <qpa/qwindowsysteminterface.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 // Save File and Get File through the window: the bytes written, what a load does to
 // the grid, and that a cancel or a bad file changes nothing.
@@ -21,6 +28,7 @@ private slots:
     void saveWritesBoxTexts_data();
     void saveWritesBoxTexts();
     void saveThenLoadRestoresTexts();
+    void saveWritesOnlyWhatLoadsBack();
     void loadMarksGivensAndSolves();
     void loadKeepsColourOfEmptyCells();
     void loadResetsCandidateTexts();
@@ -30,8 +38,12 @@ private slots:
     void cancelChangesNothing();
     void badFileLeavesWindowAlone_data();
     void badFileLeavesWindowAlone();
+    void failedSaveKeepsExistingFile_data();
     void failedSaveKeepsExistingFile();
     void saveToFolderFails();
+    void saveKeepsWhatTheFileIs_data();
+    void saveKeepsWhatTheFileIs();
+    void dialogsJudgeFilesByName();
     void clicksWaitUntilLoadIsDone();
     void loadSurvivesCommandDuringYield();
     void clipboardCarriesPuzzle();
@@ -45,6 +57,7 @@ private:
     QString dirPath() const { return tempDir->path(); }
     void answerDialog(const QString &fileName);
     QString snapshot() const;
+    QString saveAsNobody(const QString &fileName);
 };
 
 static QByteArray readAll(const QString &fileName)
@@ -131,6 +144,41 @@ void tst_files::saveThenLoadRestoresTexts()
     for (int i = 0; i < 81; ++i)
         QCOMPARE(form->Row1[i]->text(), texts.at(i % texts.size()));
     QCOMPARE(boxColours(*form).left(4), QStringLiteral("YWYY"));
+}
+
+// Save File writes only what Get File gives back unchanged: for random grids of digits,
+// empty boxes and texts a file cannot carry, either the save is refused, nothing
+// written and the first such box named, or a load of the file restores all 81 texts.
+void tst_files::saveWritesOnlyWhatLoadsBack()
+{
+    const QStringList odd{"x",  "12", "\u00e9", "\u20ac", "5 ",
+                          "-3", ",",  "\"",     "05",     QString(101, u'7')};
+    const QString name = path(QStringLiteral("round.txt"));
+    answerDialog(name);
+    QRandomGenerator random(12);
+    for (int round = 0; round < 120; ++round) {
+        const int oddPercent = round % 2 ? 0 : random.bounded(8);
+        QStringList texts;
+        for (QLineEdit *box : form->Row1) {
+            box->setText(random.bounded(100) < oddPercent
+                             ? odd.at(random.bounded(odd.size()))
+                             : QString::number(random.bounded(10)).left(random.bounded(2)));
+            texts << box->text();
+        }
+        QFile::remove(name);
+        messages.clear();
+        form->cmdSave_Click();
+        const auto firstOdd = std::find_if_not(texts.cbegin(), texts.cend(), isCellText);
+        if (firstOdd == texts.cend()) {
+            form->cmdClear_Click();
+            form->cmdGet_Click();
+            QCOMPARE(boxTexts(*form), nineLines([&](int i) { return texts.at(i); }));
+        } else {
+            QVERIFY(!QFile::exists(name));
+            const int cell = int(firstOdd - texts.cbegin()) + 1;
+            QVERIFY(messages.join(u'\n').contains(QStringLiteral("\rCell %1 holds").arg(cell)));
+        }
+    }
 }
 
 void tst_files::loadMarksGivensAndSolves()
@@ -266,6 +314,22 @@ void tst_files::badFileLeavesWindowAlone_data()
                                 << QByteArray(80, 'x') + "\n" + QByteArray("12\n").repeated(80)
                                 << notPuzzle + "Line 1 holds \"xxxxxxxxxxxxxxxxxxxx\u2026\"\r"
             + many.section(u'\r', 1, 8) + "\rand 72 more";
+    QTest::newRow("fifo") << "fifo" << QByteArray()
+                          << "It is a FIFO (named pipe), not a puzzle file.";
+    QTest::newRow("device") << "zero" << QByteArray()
+                            << "It is a character device, not a puzzle file.";
+    QTest::newRow("never answers")
+        << "stalled.txt" << puzzleFileBytes(simplePuzzle)
+        << "It did not answer within 2 seconds, so Varnodel gave up on it.";
+}
+
+// Makes the special file a name asks for: a FIFO, or a link to a character device.
+static void makeSpecialFile(const QString &fileName)
+{
+    if (fileName.endsWith(u"/fifo"))
+        mkfifo(QFile::encodeName(fileName), 0644);
+    else if (fileName.endsWith(u"/zero"))
+        symlink("/dev/zero", QFile::encodeName(fileName));
 }
 
 // A file that cannot be loaded gets one message naming it and its problem; the grid,
@@ -277,8 +341,16 @@ void tst_files::badFileLeavesWindowAlone()
     QFETCH(QString, problem);
     if (name == QLatin1String("folder"))
         QVERIFY(QDir(dirPath()).mkdir(name));
+    else if (!name.contains(u'.'))
+        makeSpecialFile(path(name));
     else if (name != QLatin1String("missing.txt"))
         writeFile(path(name), bytes);
+    // While it waits for a file that does not answer, the window goes on handling events.
+    bool eventsRan = false;
+    if (name == QLatin1String("stalled.txt")) {
+        FileRead::stallHook = [] { QThread::sleep(3); };
+        QTimer::singleShot(500, form, [&] { eventsRan = true; });
+    }
 
     setGrid(*form, simplePuzzle);
     form->cmdSolve_Click();
@@ -289,18 +361,34 @@ void tst_files::badFileLeavesWindowAlone()
     messages.clear();
     answerDialog(path(name));
     form->cmdGet_Click();
+    FileRead::stallHook = nullptr;
     QCOMPARE(messages,
              QStringList{QStringLiteral("Varnodel could not load the file\r%1\r\r%2")
                              .arg(QDir::toNativeSeparators(path(name)), problem)});
     QCOMPARE(snapshot(), before);
+    QCOMPARE(eventsRan, name == QLatin1String("stalled.txt"));
 }
 
-// A save that fails part way leaves the file of that name as it was. The file size
-// limit makes the write fail even for a user who may write anywhere.
+// A save that fails part way leaves the file of that name as it was, whichever way it
+// is written, and says why. The file size limit makes the write fail even for a user
+// who may write anywhere.
+void tst_files::failedSaveKeepsExistingFile_data()
+{
+    QTest::addColumn<QStringList>("names"); // the file saved to, and its other links
+    QTest::newRow("replaced") << QStringList{"keep.txt"};
+    QTest::newRow("written in place") << QStringList{"keep.txt", "link.txt"};
+    QTest::newRow("new file") << QStringList{"new.txt"};
+}
+
 void tst_files::failedSaveKeepsExistingFile()
 {
-    const QString name = path(QStringLiteral("keep.txt"));
-    writeFile(name, "old puzzle");
+    QFETCH(QStringList, names);
+    const QString name = path(names.first());
+    const bool isNew = names.first() == QLatin1String("new.txt");
+    if (!isNew)
+        writeFile(name, "old puzzle");
+    for (const QString &other : names.mid(1))
+        QCOMPARE(link(QFile::encodeName(name), QFile::encodeName(path(other))), 0);
     setGrid(*form, simpleSolution);
     answerDialog(name);
 
@@ -314,25 +402,137 @@ void tst_files::failedSaveKeepsExistingFile()
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, oldHandler);
 
-    QCOMPARE(readAll(name), QByteArray("old puzzle"));
-    QCOMPARE(QDir(dirPath()).entryList(QDir::Files), QStringList{"keep.txt"});
-    QCOMPARE(messages.size(), 1);
-    QVERIFY(messages.at(0).startsWith(QStringLiteral("Varnodel could not save the file\r%1\r\r")
-                                          .arg(QDir::toNativeSeparators(name))));
+    for (const QString &kept : names)
+        QCOMPARE(readAll(path(kept)), QByteArray(isNew ? "<unreadable>" : "old puzzle"));
+    names.sort();
+    QCOMPARE(QDir(dirPath()).entryList(QDir::Files | QDir::Hidden), isNew ? QStringList() : names);
+    QCOMPARE(messages,
+             QStringList{QStringLiteral("Varnodel could not save the file\r%1\r\rIt could "
+                                        "not be written: File too large")
+                             .arg(name)});
 }
 
+// A save to anything but a regular file is refused with the reason and left as it was.
 void tst_files::saveToFolderFails()
 {
-    const QStringList targets{path(QStringLiteral("sub")), path(QStringLiteral("none/p.txt"))};
+    const QList<QPair<QString, QString>> targets{
+        {"sub", "It is a folder, not a puzzle file."},
+        {"none/p.txt", "It could not be created: No such file or directory"},
+        {"fifo", "It is a FIFO (named pipe), not a puzzle file."},
+        {"zero", "It is a character device, not a puzzle file."},
+        {QString(300, u'n'), "It could not be opened: File name too long"},
+    };
     QVERIFY(QDir(dirPath()).mkdir(QStringLiteral("sub")));
-    for (const QString &target : targets) {
+    for (const auto &[name, problem] : targets) {
+        makeSpecialFile(path(name));
         messages.clear();
-        answerDialog(target);
+        answerDialog(path(name));
         form->cmdSave_Click();
-        QCOMPARE(messages.size(), 1);
-        QVERIFY(messages.at(0).contains(QDir::toNativeSeparators(target)));
+        QCOMPARE(messages.size(), 1); // naming the file, shortened when long
+        QCOMPARE(messages.at(0).section(u'\r', -1), problem);
     }
-    QVERIFY(QFileInfo(targets.at(0)).isDir());
+    QVERIFY(QFileInfo(path(QStringLiteral("sub"))).isDir());
+    QCOMPARE(QDir(dirPath()).entryList(QDir::System), QStringList({"fifo", "zero"}));
+    QCOMPARE(QFileInfo(path(QStringLiteral("zero"))).symLinkTarget(), QStringLiteral("/dev/zero"));
+}
+
+// Runs Save File in a child process as the user nobody, whose home is the test's folder;
+// returns the folder its dialog opened in, then its messages, a line each.
+QString tst_files::saveAsNobody(const QString &fileName)
+{
+    QTemporaryFile said;
+    if (said.open() && fork() == 0) {
+        QString folder;
+        form->CommonDialog1->answer
+            = [&](CommonDialog::Mode, const QString &in) { return folder = in, fileName; };
+        qputenv("HOME", QFile::encodeName(dirPath()));
+        if (setgroups(0, nullptr) == 0 && setgid(65534) == 0 && setuid(65534) == 0)
+            form->cmdSave_Click();
+        said.write((QStringList{folder} + messages).join(u'\n').toUtf8());
+        _exit(!said.flush());
+    }
+    wait(nullptr);
+    said.seek(0);
+    return QString::fromUtf8(said.readAll());
+}
+
+void tst_files::saveKeepsWhatTheFileIs_data()
+{
+    QTest::addColumn<QString>("how"); // saved by root or nobody, through the name or a link
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("problem");
+    QTest::newRow("read-only") << "root" << 0444 << "";
+    QTest::newRow("set-group-ID") << "root" << 02755 << "";
+    QTest::newRow("another owner's") << "root, nobody's file" << 0640 << "";
+    QTest::newRow("hard link") << "root, hard link" << 0644 << "";
+    QTest::newRow("symbolic link") << "root, symbolic link" << 0600 << "";
+    QTest::newRow("set-ID bits, by their owner") << "nobody, nobody's file" << 06775 << "";
+    QTest::newRow("in a folder its saver cannot write") << "nobody" << 0666 << "";
+    QTest::newRow("not writable by its saver")
+        << "nobody" << 0644 << "It could not be opened: Permission denied";
+}
+
+// A save changes the file's bytes and nothing else: mode (all twelve bits), owner, group
+// and links stay, a symbolic link stays a link, and no temporary file is left. Saves by
+// nobody, in a folder only root may write, cannot put a new file in the old one's place;
+// nobody's save dialog opens in the home folder, the program's being root's.
+void tst_files::saveKeepsWhatTheFileIs()
+{
+    QFETCH(QString, how);
+    QFETCH(int, mode);
+    QFETCH(QString, problem);
+    const QString target = path(QStringLiteral("p.txt"));
+    const QString name = how.contains(u"link") ? path(QStringLiteral("l.txt")) : target;
+    writeFile(target, "old");
+    if (how.contains(u"hard"))
+        QCOMPARE(link(QFile::encodeName(target), QFile::encodeName(name)), 0);
+    if (how.contains(u"symbolic"))
+        QCOMPARE(symlink("p.txt", QFile::encodeName(name)), 0);
+    if (how.contains(u"nobody's"))
+        QCOMPARE(chown(QFile::encodeName(target), 65534, 65534), 0);
+    QCOMPARE(chmod(QFile::encodeName(target), mode_t(mode)), 0);
+    const auto facts = [&] {
+        struct stat info = {};
+        stat(QFile::encodeName(target), &info);
+        return QStringList{readAll(target), readAll(name),
+                           QString::asprintf("%o %u %u %lu %d", info.st_mode, info.st_uid,
+                                             info.st_gid, info.st_nlink,
+                                             QFileInfo(name).isSymLink())}
+        + QDir(dirPath()).entryList(QDir::AllEntries | QDir::Hidden);
+    };
+    QStringList expected = facts();
+    setGrid(*form, simpleSolution);
+    answerDialog(name);
+    if (how.startsWith(u"nobody")) {
+        QCOMPARE(chmod(QFile::encodeName(dirPath()), 0755), 0);
+        messages = saveAsNobody(name).split(u'\n');
+        QCOMPARE(messages.takeFirst(), dirPath());
+    } else {
+        form->cmdSave_Click();
+    }
+    if (problem.isEmpty())
+        expected[0] = expected[1] = puzzleFileBytes(simpleSolution);
+    QCOMPARE(facts(), expected);
+    QCOMPARE(messages.join(u'\n'),
+             problem.isEmpty() ? problem
+                               : "Varnodel could not save the file\r" + name + "\r\r" + problem);
+}
+
+// The dialogs are Qt's own and judge files by name only: a file without an extension
+// that starts like a picture is just a file to them, as its bytes are never read.
+void tst_files::dialogsJudgeFilesByName()
+{
+    writeFile(path(QStringLiteral("picture")), "\x89PNG\r\n\x1a\n");
+    QString type;
+    QTimer::singleShot(100, this, [&] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        if (dialog && dialog->testOption(QFileDialog::DontUseNativeDialog))
+            type = dialog->iconProvider()->type(QFileInfo(path(QStringLiteral("picture"))));
+        QApplication::activeModalWidget()->close();
+    });
+    form->CommonDialog1->InitDir = dirPath();
+    QVERIFY(!form->CommonDialog1->ShowOpen());
+    QCOMPARE(type, QMimeDatabase().mimeTypeForName("application/octet-stream").comment());
 }
 
 // A click made while a puzzle loads runs only once the load is done: the grid never

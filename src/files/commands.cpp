@@ -1,6 +1,9 @@
+#include "carefulsave.h"
 #include "commondialog.h"
+#include "fileread.h"
 #include "puzzlefile.h"
 #include "puzzleforms.h"
+#include "savecheck.h"
 #include "state/colours.h"
 #include "state/value.h"
 #include "ui/celllist.h"
@@ -9,9 +12,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QLineEdit>
-#include <QSaveFile>
+#include <QStandardPaths>
+#include <unistd.h>
 
 namespace {
 
@@ -39,34 +42,30 @@ QString unusableItems(const PuzzleFile::ReadResult &result)
     return lines.join(QLatin1Char('\r'));
 }
 
+// Save File starts where the user can save: the program's folder (beside the sample
+// puzzles) when it is writable, as it is in a build; an installed program's folder is
+// not, so then the documents folder, or the home folder when there is none.
+QString saveFolder()
+{
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    if (::access(QFile::encodeName(programFolder).constData(), W_OK) == 0)
+        return programFolder;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !documents.isEmpty() && QDir(documents).exists() ? documents : QDir::homePath();
+}
+
 } // namespace
 
 // Reads and checks the whole file before anything in the window changes, so a file
 // that cannot be loaded leaves the grid exactly as it was.
 bool Form1::readPuzzleFile(const QString &fileName, QStringList &items)
 {
-    const QFileInfo info(fileName);
-    QString problem;
-    QFile file(fileName);
-    if (!info.exists()) {
-        problem = QStringLiteral("There is no such file.");
-    } else if (info.isDir()) {
-        problem = QStringLiteral("It is a folder, not a puzzle file.");
-    } else if (info.size() > PuzzleFile::MaxFileSize) {
-        problem = QStringLiteral("It is too large to be a puzzle file.");
-    } else if (!file.open(QIODevice::ReadOnly)) {
-        problem = QStringLiteral("It could not be opened: %1").arg(file.errorString());
-    } else {
-        const QByteArray bytes = file.read(PuzzleFile::MaxFileSize + 1);
-        if (file.error() != QFileDevice::NoError) {
-            problem = QStringLiteral("It could not be read: %1").arg(file.errorString());
-        } else if (bytes.size() > PuzzleFile::MaxFileSize) {
-            problem = QStringLiteral("It is too large to be a puzzle file.");
-        } else {
-            PuzzleFile::ReadResult result = PuzzleForms::read(bytes);
-            problem = result.ok() ? unusableItems(result) : result.error;
-            items = result.items;
-        }
+    const FileRead::Result file = FileRead::readRegularFile(fileName, PuzzleFile::MaxFileSize);
+    QString problem = file.problem;
+    if (problem.isEmpty()) {
+        const PuzzleFile::ReadResult result = PuzzleForms::read(file.bytes);
+        problem = result.ok() ? unusableItems(result) : result.error;
+        items = result.items;
     }
     if (problem.isEmpty())
         return true;
@@ -109,28 +108,24 @@ void Form1::loadPuzzleFile(const QString &fileName)
     cmdSolve_Click();
 }
 
-// Writes the 81 box texts, one to a line. The file is replaced only once every byte
-// is written, so a failed save never leaves a broken file behind.
+// Writes the 81 box texts, one to a line, once it is sure they will load back as they
+// are. The file keeps everything but its bytes, and a failed save leaves the old ones.
 void Form1::cmdSave_Click()
 {
-    CommonDialog1->InitDir = QCoreApplication::applicationDirPath();
-    if (!CommonDialog1->ShowSave())
-        return;
-
     QStringList texts;
     for (CellNo = 0; CellNo <= 80; ++CellNo)
         texts << Row1[CellNo]->text();
-
-    const QString fileName = CommonDialog1->FileName;
-    QSaveFile file(fileName);
-    const QByteArray bytes = PuzzleFile::write(texts);
-    if (QFileInfo(fileName).isDir()) {
-        MsgBox(fileProblem("save", fileName, QStringLiteral("It is a folder.")));
+    const QString refusal = PuzzleFile::saveRefusal(texts);
+    if (!refusal.isEmpty()) {
+        MsgBox(refusal);
         return;
     }
-    // Unbuffered, so that a failing write is seen by commit(), which then keeps the old
-    // file; a buffered write that failed only while flushing would still be renamed.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)
-        || file.write(bytes) != bytes.size() || !file.commit())
-        MsgBox(fileProblem("save", fileName, file.errorString()));
+
+    CommonDialog1->InitDir = saveFolder();
+    if (!CommonDialog1->ShowSave())
+        return;
+    const QString fileName = CommonDialog1->FileName;
+    const QString problem = CarefulSave::save(fileName, PuzzleFile::write(texts));
+    if (!problem.isEmpty())
+        MsgBox(fileProblem("save", fileName, problem));
 }

@@ -1,9 +1,14 @@
 #include "commondialog.h"
+#include "nameonlyicons.h"
 
 #include <QFileDialog>
 #include <QWidget>
 
-CommonDialog::CommonDialog(QWidget *owner) : QObject(owner), m_owner(owner) { }
+CommonDialog::CommonDialog(QWidget *owner)
+    : QObject(owner), m_owner(owner), m_icons(std::make_unique<NameOnlyIcons>())
+{ }
+
+CommonDialog::~CommonDialog() = default;
 
 bool CommonDialog::ShowOpen()
 {
@@ -22,6 +27,10 @@ bool CommonDialog::show(Mode mode)
         chosen = answer(mode, InitDir);
     } else {
         QFileDialog dialog(m_owner, QString(), InitDir);
+        // Qt's own dialog, whatever the desktop, so that it takes the icons below; the
+        // system's own dialogs may read files to choose theirs.
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.setIconProvider(m_icons.get());
         dialog.setAcceptMode(mode == Open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
         dialog.setFileMode(mode == Open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
         if (!FileName.isEmpty())

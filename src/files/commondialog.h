@@ -3,8 +3,10 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <memory>
 
 class QWidget;
+class NameOnlyIcons;
 
 // The file dialog the window keeps for Get File and Save File: an initial folder, the
 // system's open and save dialogs, and the file name chosen last, kept between uses.
@@ -16,6 +18,7 @@ public:
     enum Mode { Open, Save };
 
     explicit CommonDialog(QWidget *owner);
+    ~CommonDialog() override;
 
     QString InitDir;
     QString FileName;
@@ -31,4 +34,5 @@ public:
 private:
     bool show(Mode mode);
     QWidget *m_owner;
+    std::unique_ptr<NameOnlyIcons> m_icons; // outlives every dialog that uses it
 };

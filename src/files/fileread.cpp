@@ -1,0 +1,110 @@
+#include "fileread.h"
+#include "fileproblems.h"
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QTimer>
+#include <cerrno>
+#include <chrono>
+#include <fcntl.h>
+#include <future>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
+
+namespace FileRead {
+
+namespace {
+
+QString tooLarge()
+{
+    return QStringLiteral("It is too large to be a puzzle file.");
+}
+
+Result readNow(const QByteArray &path, qint64 maxSize)
+{
+    struct stat info = {};
+    if (::stat(path.constData(), &info) != 0)
+        return {{},
+                errno == ENOENT ? QStringLiteral("There is no such file.")
+                                : FileProblems::couldNot("opened", errno)};
+    if (!S_ISREG(info.st_mode))
+        return {{}, FileProblems::notARegularFile(info.st_mode)};
+    if (info.st_size > maxSize)
+        return {{}, tooLarge()};
+
+    // Opened without waiting, so that a FIFO put under this name since the check cannot
+    // hold the open up; what was opened is checked again before it is read.
+    const int fd = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return {{}, FileProblems::couldNot("opened", errno)};
+    Result result;
+    if (::fstat(fd, &info) != 0) {
+        result.problem = FileProblems::couldNot("read", errno);
+    } else if (!S_ISREG(info.st_mode)) {
+        result.problem = FileProblems::notARegularFile(info.st_mode);
+    } else {
+        // One byte more than allowed tells a file that grew since the check.
+        QByteArray bytes(maxSize + 1, Qt::Uninitialized);
+        qint64 got = 0;
+        while (got < bytes.size()) {
+            const ssize_t n = ::read(fd, bytes.data() + got, size_t(bytes.size() - got));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0) {
+                result.problem = FileProblems::couldNot("read", errno);
+                break;
+            }
+            if (n == 0)
+                break;
+            got += n;
+        }
+        bytes.truncate(got);
+        if (result.problem.isEmpty() && got > maxSize)
+            result.problem = tooLarge();
+        else if (result.problem.isEmpty())
+            result.bytes = bytes;
+    }
+    ::close(fd);
+    return result;
+}
+
+} // namespace
+
+Result readRegularFile(const QString &fileName, qint64 maxSize)
+{
+    using namespace std::chrono;
+    std::packaged_task<Result()> task(
+        [path = QFile::encodeName(fileName), maxSize, stall = stallHook] {
+            if (stall)
+                stall();
+            return readNow(path, maxSize);
+        });
+    std::future<Result> done = task.get_future();
+    // Detached: a thread stuck in the system keeps nothing of the window's and is
+    // simply dropped when the program ends.
+    std::thread(std::move(task)).detach();
+
+    const auto ready = [&done] { return done.wait_for(0s) == std::future_status::ready; };
+    // A file that answers at once, as nearly every one does, needs no event loop.
+    if (done.wait_for(50ms) != std::future_status::ready) {
+        QEventLoop loop;
+        QElapsedTimer waited;
+        waited.start();
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+            if (ready() || waited.elapsed() >= MaxWaitMs)
+                loop.quit();
+        });
+        poll.start(10);
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    }
+    if (!ready())
+        return {{},
+                QStringLiteral("It did not answer within %1 seconds, so Varnodel gave up on it.")
+                    .arg(MaxWaitMs / 1000)};
+    return done.get();
+}
+
+} // namespace FileRead
