@@ -95,6 +95,19 @@ nothing for an open cell.
 Commas also separate cells, blanks before a digit
 are skipped, and a digit may stand in quotes.
 Any text editor can write one.""",
+    """KEYS
+
+Alt and the underlined letter presses a button:
+Alt+S Save File, Alt+G Get File, Alt+O Solve,
+Alt+P Show - Hide, Alt+R Show Result, Alt+Q Quit,
+Alt+C Clear; Alt+H opens the Help menu.
+
+Enter presses the button that has the focus.
+The arrow keys move through either grid, and F6
+brings you back to the cell you used last.
+
+A screen reader hears each cell's number, row and
+column, and whether it is a given, right or wrong.""",
 ]
 
 SEPARATOR = "******"
