@@ -323,7 +323,6 @@ void tst_play::accessibleNames_data()
     QTest::newRow("right, right") << simplePuzzle << false << 23 << "66" << cell24 << "right" << 1;
     const QString nos80 = QStringLiteral("Possible numbers, row 9, column 9");
     QTest::newRow("candidates") << "" << true << 80 << "1467" << nos80 << "1, 4, 6 and 7" << 1;
-    QTest::newRow("one candidate") << "" << true << 80 << "5" << nos80 << "5" << 1;
     QTest::newRow("no candidate") << "" << true << 80 << "" << nos80 << "none" << 1;
     QTest::newRow("after a stall") << hardPuzzle << true << 1 << ""
                                    << "Possible numbers, row 1, column 2"
