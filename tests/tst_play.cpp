@@ -1,6 +1,10 @@
 #include "support.h"
 
+#include <QAccessible>
 #include <QtTest>
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 
 // Typing into the puzzle boxes: free entry, the givens' refusal, checking digits
 // against the hidden solution, the congratulations, and moving with the arrow keys.
@@ -26,6 +30,7 @@ private slots:
     void checkAfterShowResult();
     void arrowKeys_data();
     void arrowKeys();
+    void accessibleNames_data();
     void accessibleNames();
     void realBoxGivesFocusBack();
 
@@ -308,12 +313,74 @@ void tst_play::arrowKeys()
     QVERIFY(messages.isEmpty());
 }
 
+static QList<const QObject *> descriptionEvents;
+
+static void recordEvent(QAccessibleEvent *event)
+{
+    if (event->type() == QAccessible::DescriptionChanged)
+        descriptionEvents << event->object();
+}
+
+void tst_play::accessibleNames_data()
+{
+    QTest::addColumn<QString>("puzzle"); // solved first, unless empty
+    QTest::addColumn<bool>("candidate"); // a candidate box, whose text is set to "typed"
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("description");
+    QTest::addColumn<int>("events");
+
+    const QString cell23 = QStringLiteral("Cell 23, row 3, column 5");
+    const QString cell24 = QStringLiteral("Cell 24, row 3, column 6");
+    QTest::newRow("plain") << "" << false << 0 << ""
+                           << "Cell 1, row 1, column 1"
+                           << "" << 0;
+    QTest::newRow("given") << simplePuzzle << false << 22 << "" << cell23 << "given" << 1;
+    QTest::newRow("right") << simplePuzzle << false << 23 << "6" << cell24 << "right" << 1;
+    QTest::newRow("wrong") << simplePuzzle << false << 23 << "5" << cell24 << "wrong" << 1;
+    QTest::newRow("wrong, right") << simplePuzzle << false << 23 << "56" << cell24 << "right" << 2;
+    QTest::newRow("right, right") << simplePuzzle << false << 23 << "66" << cell24 << "right" << 1;
+    const QString nos80 = QStringLiteral("Possible numbers, row 9, column 9");
+    QTest::newRow("candidates") << "" << true << 80 << "1467" << nos80 << "1, 4, 6 and 7" << 1;
+    QTest::newRow("no candidate") << "" << true << 80 << "" << nos80 << "none" << 1;
+    QTest::newRow("after a stall") << hardPuzzle << true << 1 << ""
+                                   << "Possible numbers, row 1, column 2"
+                                   << "3, 5, 6 and 8" << 1;
+}
+
+// A screen reader hears each box's cell, row and column, its status (the colour's
+// meaning) as it changes, and a candidate box's digits; a wrong digit is struck
+// through, so its status never rests on colour alone.
 void tst_play::accessibleNames()
 {
-    QCOMPARE(form->Row1[0]->accessibleName(), QStringLiteral("Row 1, column 1"));
-    QCOMPARE(form->Row1[22]->accessibleName(), QStringLiteral("Row 3, column 5"));
-    QCOMPARE(form->txtNos[80]->accessibleName(),
-             QStringLiteral("Possible numbers, row 9, column 9"));
+    QFETCH(QString, puzzle);
+    QFETCH(bool, candidate);
+    QFETCH(int, index);
+    QFETCH(QString, typed);
+    QFETCH(QString, name);
+    QFETCH(QString, description);
+    QFETCH(int, events);
+    // Offscreen, events reach the handler only while accessibility is switched on.
+    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
+    descriptionEvents.clear();
+    QAccessible::installUpdateHandler(recordEvent);
+    setGrid(*form, puzzle);
+    if (!puzzle.isEmpty())
+        form->cmdSolve_Click();
+    QLineEdit *box = candidate ? form->txtNos[index] : form->Row1[index];
+    if (candidate && puzzle.isEmpty())
+        box->setText(typed);
+    else
+        type(index, typed);
+    QAccessible::installUpdateHandler(nullptr);
+    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(false);
+
+    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(box);
+    QCOMPARE(face->text(QAccessible::Name), name);
+    QCOMPARE(face->text(QAccessible::Description), description);
+    QCOMPARE(descriptionEvents.count(box), events);
+    QCOMPARE(box->font().strikeOut(), description == QLatin1String("wrong"));
 }
 
 // A real refusal box takes the focus and gives it back to the box, which then takes

@@ -1,9 +1,12 @@
 #include "support.h"
+#include "ui/contrast.h"
 #include "ui/fittext.h"
 
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QtTest>
 
 // The main window as the player first meets it: layout, order of keyboard focus,
@@ -26,6 +29,8 @@ private slots:
     void textsFitTheirBoxes();
     void paintedBoxesKeepDarkText_data();
     void paintedBoxesKeepDarkText();
+    void gridContrast_data();
+    void gridContrast();
     void colourTexts_data();
     void colourTexts();
     void startsWithCandidateGridHidden();
@@ -141,7 +146,8 @@ void tst_window::buttons()
     Form1 form;
     auto *button = form.findChild<QPushButton *>(name);
     QVERIFY(button);
-    QCOMPARE(button->text(), caption);
+    QCOMPARE(button->text().remove(u'&'), caption);
+    QVERIFY(!QKeySequence::mnemonic(button->text()).isEmpty());
     QCOMPARE(button->geometry(), rect);
 }
 
@@ -246,6 +252,61 @@ void tst_window::paintedBoxesKeepDarkText()
     setBackColor(form.Row1[0], bgr);
     QCOMPARE(backColor(form.Row1[0]), bgr);
     QCOMPARE(form.Row1[0]->palette().color(QPalette::Text), QColor(Qt::black));
+}
+
+void tst_window::gridContrast_data()
+{
+    QTest::addColumn<bool>("dark");
+    QTest::addColumn<int>("bgr"); // -1: the box keeps the theme's colour
+    for (int bgr : {-1, 0x00FFFF, 0xC0FFC0, 0xC0E0FF, 0xFFFFFF}) {
+        QTest::addRow("light palette, box %x", bgr) << false << bgr;
+        QTest::addRow("dark palette, box %x", bgr) << true << bgr;
+    }
+}
+
+// Measured on the pixels painted: the boxes' outlines stand 3:1 out from the window
+// (so the boxes of a block never merge), the focus ring 3:1 out from the box, and the
+// digit 4.5:1, in a light and a dark palette; painted boxes keep their colours.
+void tst_window::gridContrast()
+{
+    QFETCH(bool, dark);
+    QFETCH(int, bgr);
+    std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    QPalette palette = fusion->standardPalette();
+    if (dark) {
+        palette.setColor(QPalette::Window, QColor(53, 53, 53));
+        palette.setColor(QPalette::WindowText, Qt::white);
+        palette.setColor(QPalette::Base, QColor(42, 42, 42));
+        palette.setColor(QPalette::Text, Qt::white);
+    }
+    const QPalette before = QApplication::palette();
+    QApplication::setPalette(palette);
+    Form1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    form.cmdShowGrid_Click();
+    QLineEdit *box = form.Row1[40];
+    box->setText(QStringLiteral("8"));
+    if (bgr >= 0)
+        setBackColor(box, bgr);
+    box->setFocus();
+    const QImage image = form.centralWidget()->grab().toImage();
+    QApplication::setPalette(before);
+
+    const QRect r = box->geometry();
+    const QColor window = image.pixelColor(1, 1);
+    const QColor background = image.pixelColor(r.left() + 5, r.top() + 5);
+    if (bgr >= 0)
+        QCOMPARE(background, colourFromBgr(bgr));
+    QVERIFY(Contrast::ratio(image.pixelColor(r.left(), r.center().y()), window) >= 3);
+    const QPoint nos = form.txtNos[40]->geometry().topLeft() + QPoint(0, 5);
+    QVERIFY(Contrast::ratio(image.pixelColor(nos), window) >= 3);
+    QVERIFY(Contrast::ratio(image.pixelColor(r.left() + 1, r.center().y()), background) >= 3);
+    double text = 1;
+    for (int y = r.top() + 4; y < r.bottom() - 4; ++y)
+        for (int x = r.left() + 4; x < r.right() - 4; ++x)
+            text = std::max(text, Contrast::ratio(image.pixelColor(x, y), background));
+    QVERIFY2(text >= 4.5, qPrintable(QString::number(text)));
 }
 
 void tst_window::colourTexts_data()

@@ -130,6 +130,19 @@ Ctrl+Shift+V pastes such a puzzle into the grid;
 then click Solve. Ctrl+Shift+C copies the grid as
 one line of 81 characters, with . for open cells.
 A puzzle file dropped on the window is loaded.""",
+    """KEYS
+
+Alt and the underlined letter presses a button:
+Alt+S Save File, Alt+G Get File, Alt+O Solve,
+Alt+P Show - Hide, Alt+R Show Result, Alt+Q Quit,
+Alt+C Clear; Alt+H opens the Help menu.
+
+Enter presses the button that has the focus.
+The arrow keys move through either grid, and F6
+brings you back to the cell you used last.
+
+A screen reader hears each cell's number, row and
+column, and whether it is a given, right or wrong.""",
 ]
 
 SEPARATOR = "******"

@@ -23,15 +23,16 @@ frmHelp::frmHelp(Form1 *owner) : QDialog(owner), m_owner(owner)
     font.setWeight(QFont::Bold);
     List1->setFont(font);
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
+    List1->setAccessibleName(tr("Help text"));
 
-    cmdNext = new QPushButton(tr("Next"), this);
+    cmdNext = new QPushButton(tr("&Next"), this);
     cmdNext->setObjectName(QStringLiteral("cmdNext"));
     cmdNext->setGeometry(twipRect(600, 6720, 1455, 495));
-    cmdNext->setAutoDefault(false);
-    cmdQuit = new QPushButton(tr("Exit"), this);
+    cmdNext->setAutoDefault(true); // Enter and Return press a focused button
+    cmdQuit = new QPushButton(tr("E&xit"), this);
     cmdQuit->setObjectName(QStringLiteral("cmdQuit"));
     cmdQuit->setGeometry(twipRect(2640, 6720, 1335, 495));
-    cmdQuit->setAutoDefault(false);
+    cmdQuit->setAutoDefault(true);
 
     QWidget::setTabOrder(List1, cmdNext);
     QWidget::setTabOrder(cmdNext, cmdQuit);

@@ -51,6 +51,8 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
     const QEvent::Type type = event->type();
     if (type != QEvent::KeyPress && type != QEvent::InputMethod)
         return QMainWindow::eventFilter(watched, event);
+    if (moveInCandidateGrid(watched, static_cast<QKeyEvent *>(event)->key()))
+        return true;
     const auto found = std::find(Row1.cbegin(), Row1.cend(), watched);
     if (found == Row1.cend())
         return QMainWindow::eventFilter(watched, event);
@@ -69,47 +71,12 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
         return QMainWindow::eventFilter(watched, event);
     }
     auto *keyEvent = static_cast<QKeyEvent *>(event);
-    if (moveFocus(index, keyEvent->key()))
+    if (moveFocus(Row1, index, keyEvent->key()))
         return true;
     const int code = characterCode(keyEvent);
     if (code >= 0 && code <= 0xFFFF)
         Row1_KeyPress(index, code);
     return QMainWindow::eventFilter(watched, event);
-}
-
-// The arrow keys step between puzzle boxes: up and down always, left and right once
-// the caret stands at the edge of the box's text. The grid's edges stop the move.
-bool Form1::moveFocus(int index, int key)
-{
-    const int row = index / 9;
-    const int column = index % 9;
-    const QLineEdit *box = Row1[index];
-    int target = -1;
-    switch (key) {
-    case Qt::Key_Up:
-        target = row > 0 ? index - 9 : -1;
-        break;
-    case Qt::Key_Down:
-        target = row < 8 ? index + 9 : -1;
-        break;
-    case Qt::Key_Left:
-        if (box->cursorPosition() > 0 || box->hasSelectedText())
-            return false;
-        target = column > 0 ? index - 1 : -1;
-        break;
-    case Qt::Key_Right:
-        if (box->cursorPosition() < box->text().size() || box->hasSelectedText())
-            return false;
-        target = column < 8 ? index + 1 : -1;
-        break;
-    default:
-        return false;
-    }
-    if (target < 0)
-        return true;
-    Row1[target]->setFocus(Qt::OtherFocusReason);
-    Row1[target]->setCursorPosition(key == Qt::Key_Left ? Row1[target]->text().size() : 0);
-    return true;
 }
 
 // A given refuses every key with a message. Once the puzzle is solved, a typed digit

@@ -1,4 +1,5 @@
 #include "colours.h"
+#include "ui/accessibility.h"
 
 #include <QPalette>
 #include <QWidget>
@@ -43,4 +44,5 @@ void setBackColor(QWidget *box, int bgr)
         = (299 * background.red() + 587 * background.green() + 114 * background.blue()) / 1000;
     palette.setColor(QPalette::Text, brightness > 128 ? Qt::black : Qt::white);
     box->setPalette(palette);
+    showStatus(box);
 }

@@ -116,13 +116,18 @@ private:
     void fitFonts();
     void setTabOrder();
     void endProgram();
-    bool moveFocus(int index, int key);
+    // Keyboard and assistive technology: set up once the controls exist.
+    void setUpKeyboard();
+    void setUpAccessibility();
+    bool moveFocus(const std::array<QLineEdit *, 81> &grid, int index, int key);
+    bool moveInCandidateGrid(QObject *watched, int key);
     void clearCandidate(int cell, int digit);
     bool solutionIsComplete() const;
     QString unusableTexts() const;
     bool readPuzzleFile(const QString &fileName, QStringList &items);
 
     frmHelp *m_help = nullptr;
+    int m_lastBox = 0; // the puzzle box that last had the focus
 };
 
 // The title of every window and message box.

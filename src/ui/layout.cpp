@@ -45,6 +45,8 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     createControls();
     createTransfer();
     setTabOrder();
+    setUpAccessibility();
+    setUpKeyboard();
     Form_Load();
     Row1[0]->setFocus();
 }
@@ -63,7 +65,6 @@ void Form1::createControls()
         box->setGeometry(
             twipRect(1080 + 480 * c + 120 * (c / 3), 840 + 480 * r + 120 * (r / 3), 495, 495));
         box->setAlignment(Qt::AlignCenter);
-        box->setAccessibleName(tr("Row %1, column %2").arg(r + 1).arg(c + 1));
         box->installEventFilter(this);
         Row1[index] = box;
 
@@ -98,17 +99,17 @@ void Form1::createControls()
         auto *b = new WrapButton(caption, client);
         b->setObjectName(QLatin1String(name));
         b->setGeometry(rect);
-        b->setAutoDefault(false);
+        b->setAutoDefault(true); // Enter and Return press a focused button
         return b;
     };
-    cmdSave = button("cmdSave", tr("Save File"), twipRect(6480, 840, 1095, 495));
-    cmdGet = button("cmdGet", tr("Get File"), twipRect(6480, 1560, 1095, 495));
-    cmdSolve = button("cmdSolve", tr("Solve"), twipRect(6480, 2280, 1095, 495));
-    cmdShowGrid = button("cmdShowGrid", tr("Show - Hide Possible Numbers Grid"),
+    cmdSave = button("cmdSave", tr("&Save File"), twipRect(6480, 840, 1095, 495));
+    cmdGet = button("cmdGet", tr("&Get File"), twipRect(6480, 1560, 1095, 495));
+    cmdSolve = button("cmdSolve", tr("S&olve"), twipRect(6480, 2280, 1095, 495));
+    cmdShowGrid = button("cmdShowGrid", tr("Show - Hide &Possible Numbers Grid"),
                          twipRect(6480, 3000, 1095, 1095));
-    cmdShowResult = button("cmdShowResult", tr("Show Result"), twipRect(6480, 4320, 1095, 735));
-    cmdQuit = button("cmdQuit", tr("Quit"), twipRect(9240, 3840, 1095, 495));
-    cmdClear = button("cmdClear", tr("Clear"), twipRect(9240, 4560, 1095, 495));
+    cmdShowResult = button("cmdShowResult", tr("Show &Result"), twipRect(6480, 4320, 1095, 735));
+    cmdQuit = button("cmdQuit", tr("&Quit"), twipRect(9240, 3840, 1095, 495));
+    cmdClear = button("cmdClear", tr("&Clear"), twipRect(9240, 4560, 1095, 495));
 
     connect(cmdSave, &QPushButton::clicked, this, &Form1::cmdSave_Click);
     connect(cmdGet, &QPushButton::clicked, this, &Form1::cmdGet_Click);

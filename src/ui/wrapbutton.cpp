@@ -15,7 +15,10 @@ void WrapButton::paintEvent(QPaintEvent *)
     painter.drawControl(QStyle::CE_PushButton, option);
 
     const QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
-    painter.drawItemText(area.adjusted(2, 0, -2, 0),
-                         Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, option.palette,
-                         isEnabled(), caption, QPalette::ButtonText);
+    // The access key is underlined where the platform shows it, hidden where it does not.
+    const int mnemonic = style()->styleHint(QStyle::SH_UnderlineShortcut, &option, this)
+        ? Qt::TextShowMnemonic
+        : Qt::TextHideMnemonic;
+    painter.drawItemText(area.adjusted(2, 0, -2, 0), Qt::AlignCenter | Qt::TextWordWrap | mnemonic,
+                         option.palette, isEnabled(), caption, QPalette::ButtonText);
 }
