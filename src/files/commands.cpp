@@ -35,11 +35,8 @@ QString unusableItems(const PuzzleFile::ReadResult &result)
             lines << QStringLiteral("Line %1 holds %2")
                          .arg(result.lines.at(k))
                          .arg(CellList::quoted(result.items.at(k)));
-    if (lines.isEmpty())
-        return QString();
-    lines = CellList::capped(lines);
-    lines.prepend(QStringLiteral("It is not a puzzle: a cell takes one digit, or nothing."));
-    return lines.join(QLatin1Char('\r'));
+    return CellList::refusal(
+        QStringLiteral("It is not a puzzle: a cell takes one digit, or nothing."), lines);
 }
 
 // Save File starts where the user can save: the program's folder (beside the sample

@@ -12,14 +12,10 @@ QString Form1::unusableTexts() const
     for (int index = 0; index <= 80; ++index) {
         const QString text = Row1[index]->text();
         if (!isCellText(text))
-            lines << QStringLiteral("Cell %1 holds %2").arg(index + 1).arg(CellList::quoted(text));
+            lines << CellList::cellLine(index + 1, text);
     }
-    if (lines.isEmpty())
-        return QString();
-    lines = CellList::capped(lines);
-    lines.prepend(QStringLiteral("A cell takes one digit, or nothing."));
-    lines << QStringLiteral("Correct these cells and click Solve again.");
-    return lines.join(QLatin1Char('\r'));
+    return CellList::refusal(QStringLiteral("A cell takes one digit, or nothing."), lines,
+                             QStringLiteral("Correct these cells and click Solve again."));
 }
 
 // Takes the puzzle afresh from the box texts: every filled box is a given. A given keeps

@@ -33,4 +33,20 @@ QStringList capped(const QStringList &lines)
     return shown;
 }
 
+QString cellLine(int cellNumber, const QString &text)
+{
+    return QStringLiteral("Cell %1 holds %2").arg(cellNumber).arg(quoted(text));
+}
+
+QString refusal(const QString &problem, const QStringList &lines, const QString &advice)
+{
+    if (lines.isEmpty())
+        return QString();
+    QStringList all = capped(lines);
+    all.prepend(problem);
+    if (!advice.isEmpty())
+        all << advice;
+    return all.join(QLatin1Char('\r'));
+}
+
 } // namespace CellList

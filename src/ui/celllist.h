@@ -23,4 +23,11 @@ QString shortPath(const QString &path);
 // The first MaxNamed lines, then one line telling how many more there are.
 QStringList capped(const QStringList &lines);
 
+// "Cell 23 holds "x"": how a refusal names a box by its cell number.
+QString cellLine(int cellNumber, const QString &text);
+
+// A whole refusal: what is wrong, the boxes it names (capped), then what to do, if
+// anything. Empty when no box is named.
+QString refusal(const QString &problem, const QStringList &lines, const QString &advice = {});
+
 } // namespace CellList

@@ -75,13 +75,9 @@ void Form1::copyPuzzle()
     }
     QStringList lines;
     for (int index : refused)
-        lines << QStringLiteral("Cell %1 holds %2")
-                     .arg(index + 1)
-                     .arg(CellList::quoted(texts.at(index)));
-    lines = CellList::capped(lines);
-    lines.prepend(QStringLiteral("Only digits 1 to 9 and empty cells can be copied."));
-    lines << QStringLiteral("Correct these cells and copy again.");
-    MsgBox(lines.join(QLatin1Char('\r')));
+        lines << CellList::cellLine(index + 1, texts.at(index));
+    MsgBox(CellList::refusal(QStringLiteral("Only digits 1 to 9 and empty cells can be copied."),
+                             lines, QStringLiteral("Correct these cells and copy again.")));
 }
 
 void Form1::dragEnterEvent(QDragEnterEvent *event)
