@@ -47,6 +47,7 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     setTabOrder();
     setUpAccessibility();
     setUpKeyboard();
+    fitFonts(); // once the boxes have the style they are drawn with
     Form_Load();
     Row1[0]->setFocus();
 }
@@ -127,7 +128,6 @@ void Form1::createControls()
     About->setObjectName(QStringLiteral("About"));
 
     CommonDialog1 = new CommonDialog(this);
-    fitFonts();
 }
 
 // Each group of boxes gets one font in which the longest text any of its boxes can hold
