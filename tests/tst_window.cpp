@@ -1,3 +1,4 @@
+#include "files/commondialog.h"
 #include "support.h"
 #include "ui/contrast.h"
 #include "ui/fittext.h"
@@ -149,6 +150,15 @@ void tst_window::buttons()
     QCOMPARE(button->text().remove(u'&'), caption);
     QVERIFY(!QKeySequence::mnemonic(button->text()).isEmpty());
     QCOMPARE(button->geometry(), rect);
+
+    // Enter and Return press the focused button; every command here ends at once.
+    form.quitHook = [] {};
+    form.msgBoxHook = [](const QString &) {};
+    form.CommonDialog1->answer = [](CommonDialog::Mode, const QString &) { return QString(); };
+    QSignalSpy clicks(button, &QAbstractButton::clicked);
+    QTest::keyClick(button, Qt::Key_Return);
+    QTest::keyClick(button, Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(clicks.count(), 2);
 }
 
 void tst_window::windowAndMenu()
