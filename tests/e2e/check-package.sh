@@ -30,7 +30,7 @@ case "$depends" in *libqt6widgets6*) ;; *) fail "Depends lacks the Qt libraries:
 echo "ok: Depends: $depends"
 
 # Every tag is shown, down to the pedantic and experimental ones; errors and warnings fail.
-lintian --info --display-experimental --pedantic --fail-on error,warning "$DEB" \
+lintian --display-info --display-experimental --pedantic --fail-on error,warning "$DEB" \
     || fail "lintian found errors or warnings"
 echo "ok: lintian reports no error or warning"
 
