@@ -1,20 +1,43 @@
-# Installation: the program, its help file and the sample puzzles share a private
-# folder, and bin/ holds a link to the program. The program finds its folder through
-# its resolved path, so it finds its files from either place.
-set(VARNODEL_PRIVATE_DIR lib/varnodel)
+# Installation. The program reads its help file, and Get File opens, in the program's
+# own folder, which it finds through its resolved path; so the command that the player
+# types is a link to the program in a private folder. The help file and the sample
+# puzzles live in that folder too, or in a data folder of their own with links to them
+# from the program's folder. All three folders are relative to the install prefix:
+#   - by default: bin/varnodel -> lib/varnodel/varnodel, data beside the program;
+#   - Debian's games layout (debian/rules): games/varnodel -> lib/games/varnodel/varnodel,
+#     data in share/games/varnodel.
 set(VARNODEL_ID org.example.Varnodel)
+set(VARNODEL_INSTALL_BINDIR ${CMAKE_INSTALL_BINDIR} CACHE STRING
+    "Folder of the varnodel command, a link to the program")
+set(VARNODEL_INSTALL_PRIVATEDIR lib/varnodel CACHE STRING "Folder of the program")
+set(VARNODEL_INSTALL_DATADIR ${VARNODEL_INSTALL_PRIVATEDIR} CACHE STRING
+    "Folder of the help file and the sample puzzles")
 
-install(TARGETS varnodel RUNTIME DESTINATION ${VARNODEL_PRIVATE_DIR})
-install(FILES src/help/GrdHelp.det ${VARNODEL_SAMPLES} DESTINATION ${VARNODEL_PRIVATE_DIR})
+# Installs a relative symbolic link LINK (a path below the prefix) to TARGET (another).
+function(varnodel_install_link target link)
+    get_filename_component(link_dir ${link} DIRECTORY)
+    file(RELATIVE_PATH relative /${link_dir} /${target})
+    install(CODE "
+        set(link \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${link}\")
+        file(MAKE_DIRECTORY \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${link_dir}\")
+        file(CREATE_LINK \"${relative}\" \"\${link}\" SYMBOLIC)
+        message(STATUS \"Installing: \${link} -> ${relative}\")
+    ")
+endfunction()
 
-file(RELATIVE_PATH VARNODEL_LINK_TARGET /${CMAKE_INSTALL_BINDIR} /${VARNODEL_PRIVATE_DIR}/varnodel)
-install(CODE "
-    set(link \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/varnodel\")
-    file(MAKE_DIRECTORY \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}\")
-    file(CREATE_LINK \"${VARNODEL_LINK_TARGET}\" \"\${link}\" SYMBOLIC)
-    message(STATUS \"Installing: \${link} -> ${VARNODEL_LINK_TARGET}\")
-")
+install(TARGETS varnodel RUNTIME DESTINATION ${VARNODEL_INSTALL_PRIVATEDIR})
+varnodel_install_link(${VARNODEL_INSTALL_PRIVATEDIR}/varnodel ${VARNODEL_INSTALL_BINDIR}/varnodel)
 
+set(data_files ${PROJECT_SOURCE_DIR}/src/help/GrdHelp.det ${VARNODEL_SAMPLES})
+install(FILES ${data_files} DESTINATION ${VARNODEL_INSTALL_DATADIR})
+if(NOT VARNODEL_INSTALL_DATADIR STREQUAL VARNODEL_INSTALL_PRIVATEDIR)
+    foreach(file ${data_files})
+        get_filename_component(name ${file} NAME)
+        varnodel_install_link(${VARNODEL_INSTALL_DATADIR}/${name} ${VARNODEL_INSTALL_PRIVATEDIR}/${name})
+    endforeach()
+endif()
+
+install(FILES docs/varnodel.6 DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 install(FILES data/desktop/${VARNODEL_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES data/desktop/${VARNODEL_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 foreach(size 16 32 48 64 128 256)
@@ -24,24 +47,4 @@ foreach(size 16 32 48 64 128 256)
 endforeach()
 install(FILES data/icons/varnodel.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
         RENAME ${VARNODEL_ID}.svg)
-install(FILES LICENSE DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/varnodel)
-
-# The Debian package: `cpack -G DEB` in a build folder configured with an install
-# prefix of /usr (scripts/package.sh does both).
-set(CPACK_PACKAGE_NAME varnodel)
-set(CPACK_PACKAGE_VENDOR "The Varnodel developers")
-set(CPACK_PACKAGE_CONTACT "The Varnodel developers <varnodel@example.org>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Sudoku helper that solves puzzles and checks your answers")
-set(CPACK_PACKAGE_DESCRIPTION "Varnodel is a small Sudoku helper. Type the given digits of a
-puzzle into the grid, or load a puzzle file, and press Solve: Varnodel marks
-the givens and rules digits out along rows, columns and boxes. When it finds
-the whole answer, every digit you type is checked; when the puzzle needs
-more, it lists the digits each cell can still take.")
-set(CPACK_PACKAGE_HOMEPAGE_URL "https://example.org/varnodel")
-set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
-set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
-set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_STRIP_FILES ON)
-include(CPack)
+install(FILES LICENSE DESTINATION ${CMAKE_INSTALL_DOCDIR})

@@ -1,56 +1,81 @@
 #!/usr/bin/env bash
-# Builds the Debian package from a configured build folder, unpacks it into a throw-away
-# root and checks it: the files and the link, the desktop entry and AppStream data, and
-# that the installed program starts and its help window finds its file.
-#   check-package.sh BUILD_DIR
+# Builds the Debian package through scripts/package.sh (dpkg-buildpackage, which also
+# runs the offscreen tests), checks it with lintian, unpacks it into a throw-away root
+# and checks that: the files and links, the manual page, the desktop entry and AppStream
+# data, and that the installed program starts and its help window finds its file.
+#   check-package.sh VERSION
 set -euo pipefail
 . "$(dirname "$0")/xsession.sh"
 
-BUILD=$(realpath "$1")
+VERSION=$1
+SRC=$(realpath "$(dirname "$0")/../..")
 WORK=$(mktemp -d)
 trap stop_session EXIT
 
-# Package exactly what the build installs, with /usr as the prefix.
-cpack -G DEB -B "$WORK/pkg" --config "$BUILD/CPackConfig.cmake" \
-    -D CPACK_PACKAGING_INSTALL_PREFIX=/usr >"$WORK/cpack.log" 2>&1 \
-    || { cat "$WORK/cpack.log"; fail "cpack failed"; }
-DEB=$(ls "$WORK"/pkg/varnodel_*.deb)
-echo "ok: built $(basename "$DEB")"
+# The rest of the test suite runs beside this build: two jobs at most.
+jobs=$(nproc)
+[ "$jobs" -gt 2 ] && jobs=2
+case "${DEB_BUILD_OPTIONS:-}" in *parallel=*) ;; *) export DEB_BUILD_OPTIONS="${DEB_BUILD_OPTIONS:-} parallel=$jobs" ;; esac
+DEB=$("$SRC/scripts/package.sh" "$WORK/out" 2>"$WORK/build.log") \
+    || { tail -n 80 "$WORK/build.log"; fail "the package build failed"; }
+[ "$(basename "$DEB")" = "varnodel_${VERSION}_$(dpkg --print-architecture).deb" ] \
+    || fail "the package $(basename "$DEB") does not carry the program's version $VERSION"
+[ -z "$(cd "$SRC" && git status --porcelain --ignored -- debian 'obj-*' 2>/dev/null)" ] \
+    || fail "the package build left files in the source tree"
+echo "ok: built $(basename "$DEB") with dpkg-buildpackage, its tests passed"
 
 depends=$(dpkg-deb -f "$DEB" Depends)
 case "$depends" in *libqt6widgets6*) ;; *) fail "Depends lacks the Qt libraries: $depends" ;; esac
 [ "$(dpkg-deb -f "$DEB" Section)" = games ] || fail "the package is not in section games"
 echo "ok: Depends: $depends"
 
+# Every tag is shown, down to the pedantic and experimental ones; errors and warnings fail.
+lintian --display-info --display-experimental --pedantic --fail-on error,warning "$DEB" \
+    || fail "lintian found errors or warnings"
+echo "ok: lintian reports no error or warning"
+
 ROOT="$WORK/root"
 dpkg-deb -x "$DEB" "$ROOT"
-for f in usr/lib/varnodel/varnodel usr/lib/varnodel/GrdHelp.det \
-    usr/lib/varnodel/puzzle-simple.txt usr/lib/varnodel/puzzle-easy.txt \
-    usr/lib/varnodel/puzzle-intermediate.txt usr/lib/varnodel/puzzle-expert.txt \
-    usr/share/applications/org.example.Varnodel.desktop \
+PROGRAM_DIR=usr/lib/games/varnodel
+# The program reads these from its own folder; they are links into the data folder.
+for f in GrdHelp.det:src/help/GrdHelp.det puzzle-simple.txt:data/samples/puzzle-simple.txt \
+    puzzle-easy.txt:data/samples/puzzle-easy.txt \
+    puzzle-intermediate.txt:data/samples/puzzle-intermediate.txt \
+    puzzle-expert.txt:data/samples/puzzle-expert.txt; do
+    installed="$ROOT/$PROGRAM_DIR/${f%%:*}"
+    [ -L "$installed" ] && [ -f "$ROOT/usr/share/games/varnodel/${f%%:*}" ] \
+        || fail "/$PROGRAM_DIR/${f%%:*} is not a link into /usr/share/games/varnodel"
+    cmp "$installed" "$SRC/${f#*:}" || fail "/$PROGRAM_DIR/${f%%:*} differs from ${f#*:}"
+done
+[ "$(readlink "$ROOT/usr/games/varnodel")" = ../lib/games/varnodel/varnodel ] \
+    || fail "/usr/games/varnodel is not a link to the program"
+[ -x "$ROOT/$PROGRAM_DIR/varnodel" ] || fail "the program is missing"
+for f in usr/share/man/man6/varnodel.6.gz usr/share/doc/varnodel/copyright \
+    usr/share/doc/varnodel/changelog.gz usr/share/applications/org.example.Varnodel.desktop \
     usr/share/metainfo/org.example.Varnodel.metainfo.xml \
-    usr/share/icons/hicolor/scalable/apps/org.example.Varnodel.svg \
-    usr/share/doc/varnodel/LICENSE; do
+    usr/share/icons/hicolor/scalable/apps/org.example.Varnodel.svg; do
     [ -f "$ROOT/$f" ] || fail "missing /$f"
 done
 for size in 16 32 48 64 128 256; do
     [ -f "$ROOT/usr/share/icons/hicolor/${size}x${size}/apps/org.example.Varnodel.png" ] \
         || fail "missing the ${size}x${size} icon"
 done
-[ "$(readlink "$ROOT/usr/bin/varnodel")" = ../lib/varnodel/varnodel ] || fail "bin/varnodel is not a link to the program"
 outside=$(cd "$ROOT" && find . -mindepth 1 -maxdepth 1 ! -name usr)
 [ -z "$outside" ] || fail "files outside /usr: $outside"
-cmp "$ROOT/usr/lib/varnodel/GrdHelp.det" "$(dirname "$0")/../../src/help/GrdHelp.det" || fail "the help file changed on its way"
-echo "ok: files, icons and the bin/varnodel link are in place"
+echo "ok: the program, its links to the help file and samples, the manual page and icons are in place"
+
+warnings=$(MANWIDTH=80 man --warnings -l "$ROOT/usr/share/man/man6/varnodel.6.gz" 2>&1 >/dev/null)
+[ -z "$warnings" ] || fail "the manual page renders with warnings: $warnings"
+echo "ok: the manual page renders without warnings"
 
 desktop-file-validate "$ROOT/usr/share/applications/org.example.Varnodel.desktop" || fail "desktop-file-validate"
 appstreamcli validate --no-net "$ROOT/usr/share/metainfo/org.example.Varnodel.metainfo.xml" >/dev/null \
     || fail "appstreamcli validate"
 echo "ok: desktop entry and AppStream data validate"
 
-# Started through the link, the program still finds its help file.
+# Started as the player starts it, the program finds its help file.
 start_xvfb
-start_app "$ROOT/usr/bin/varnodel"
+start_app "$ROOT/usr/games/varnodel"
 xdotool mousemove --sync $((MAIN_X + 20)) $((MAIN_Y + MENU_H / 2)) click 1
 sleep 0.3
 xdotool key Down Return
@@ -58,5 +83,5 @@ wait_for_window '^Help Information$' >/dev/null || fail "the help window did not
 sleep 1 # a problem with the help file would show a message box by now
 [ -z "$(xdotool search --onlyvisible --name '^Varnodel$' | grep -vx "$MAIN")" ] \
     || fail "the installed program could not read its help file"
-echo "ok: the installed program starts and its help window finds its file"
+echo "ok: the installed program starts from /usr/games and its help window finds its file"
 echo "1 passed, 0 failed"
