@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QScopedValueRollback>
 #include <QStandardPaths>
 #include <unistd.h>
 
@@ -81,6 +82,11 @@ void Form1::cmdGet_Click()
 // Loads a puzzle box by box, marks every filled box as a given, and solves it.
 void Form1::loadPuzzleFile(const QString &fileName)
 {
+    // A load's waits let timers and drops through, but never a second load: two files
+    // filling the grid by turns would leave a puzzle that is neither.
+    if (m_loading)
+        return;
+    QScopedValueRollback<bool> loading(m_loading, true);
     QStringList items;
     if (!readPuzzleFile(fileName, items))
         return;
@@ -102,6 +108,7 @@ void Form1::loadPuzzleFile(const QString &fileName)
         setBackColor(Row1[box], Row1[box]->text().isEmpty() ? Colour::White : Colour::Yellow);
     }
     CellNo = 81;
+    m_loading = false;
     cmdSolve_Click();
 }
 

@@ -1,4 +1,5 @@
 #include "frmhelp.h"
+#include "ui/fittext.h"
 #include "ui/form1.h"
 #include "ui/twips.h"
 
@@ -33,6 +34,8 @@ frmHelp::frmHelp(Form1 *owner) : QDialog(owner), m_owner(owner)
     cmdQuit->setObjectName(QStringLiteral("cmdQuit"));
     cmdQuit->setGeometry(twipRect(2640, 6720, 1335, 495));
     cmdQuit->setAutoDefault(true);
+
+    FitText::fitTogether({cmdNext, cmdQuit}, this->font());
 
     QWidget::setTabOrder(List1, cmdNext);
     QWidget::setTabOrder(cmdNext, cmdQuit);

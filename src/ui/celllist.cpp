@@ -1,6 +1,40 @@
 #include "celllist.h"
 
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QScreen>
+#include <algorithm>
+
 namespace CellList {
+
+namespace {
+
+// Line breaks and other control characters in a quoted text or a file name would
+// stretch a message over many lines; each shows as a replacement mark instead.
+QString oneLine(QString text)
+{
+    for (QChar &c : text) {
+        const QChar::Category category = c.category();
+        if (category == QChar::Other_Control || category == QChar::Separator_Line
+            || category == QChar::Separator_Paragraph)
+            c = QChar(QChar::ReplacementCharacter);
+    }
+    return text;
+}
+
+// How many boxes a message may name and still fit the screen with the lines around
+// the list and its OK button, in the application's font.
+int namedLimit()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return MaxNamed;
+    const int lineHeight = QFontMetrics(QGuiApplication::font()).lineSpacing();
+    const int lines = screen->availableGeometry().height() / qMax(1, lineHeight) - 10;
+    return std::clamp(lines, 1, MaxNamed);
+}
+
+} // namespace
 
 QString quoted(const QString &text)
 {
@@ -12,23 +46,29 @@ QString quoted(const QString &text)
             --cut;
         shown = shown.left(cut) + QChar(0x2026);
     }
-    return QLatin1Char('"') + shown + QLatin1Char('"');
+    return QLatin1Char('"') + oneLine(shown) + QLatin1Char('"');
 }
 
 QString shortPath(const QString &path)
 {
     if (path.size() <= MaxPath)
-        return path;
-    const int keep = MaxPath / 2;
-    return path.left(keep) + QChar(0x2026) + path.right(keep);
+        return oneLine(path);
+    qsizetype head = MaxPath / 2;
+    qsizetype tail = MaxPath / 2;
+    if (path.at(head - 1).isHighSurrogate())
+        --head;
+    if (path.at(path.size() - tail).isLowSurrogate())
+        --tail;
+    return oneLine(path.left(head) + QChar(0x2026) + path.right(tail));
 }
 
 QStringList capped(const QStringList &lines)
 {
-    if (lines.size() <= MaxNamed)
+    const int limit = namedLimit();
+    if (lines.size() <= limit)
         return lines;
-    QStringList shown = lines.mid(0, MaxNamed);
-    const qsizetype more = lines.size() - MaxNamed;
+    QStringList shown = lines.mid(0, limit);
+    const qsizetype more = lines.size() - limit;
     shown << (more == 1 ? QStringLiteral("and 1 more") : QStringLiteral("and %1 more").arg(more));
     return shown;
 }

@@ -6,7 +6,8 @@
 // How messages name the boxes they refuse, so that no message outgrows the screen.
 namespace CellList {
 
-// The most lines a message gives to single boxes before it only counts the rest.
+// The most lines a message gives to single boxes before it only counts the rest; fewer
+// where a large font leaves the screen room for fewer.
 constexpr int MaxNamed = 9;
 // Longer box texts are cut to this many characters and an ellipsis.
 constexpr int MaxQuoted = 20;

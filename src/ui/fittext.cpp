@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QLabel>
 #include <QLineEdit>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -92,6 +93,22 @@ QFont fitted(const QWidget *widget, QFont font, const QStringList &texts)
         font.setPixelSize(--size);
     }
     return font;
+}
+
+void fitTogether(const QList<QWidget *> &widgets, QFont font, const QStringList &texts)
+{
+    for (QWidget *widget : widgets) {
+        QStringList own = texts;
+        if (own.isEmpty()) {
+            if (const auto *label = qobject_cast<const QLabel *>(widget))
+                own << label->text();
+            else if (const auto *button = qobject_cast<const QAbstractButton *>(widget))
+                own << button->text();
+        }
+        font = fitted(widget, font, own);
+    }
+    for (QWidget *widget : widgets)
+        widget->setFont(font);
 }
 
 } // namespace FitText

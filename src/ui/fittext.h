@@ -23,4 +23,8 @@ bool fits(const QWidget *widget, const QFont &font, const QStringList &texts);
 // The font itself, or the largest pixel size of it at which every text fits the widget.
 QFont fitted(const QWidget *widget, QFont font, const QStringList &texts);
 
+// Gives every widget of a group one font, the largest size of font at which each
+// widget's texts fit it: the texts given, or else the widget's own caption.
+void fitTogether(const QList<QWidget *> &widgets, QFont font, const QStringList &texts = {});
+
 } // namespace FitText

@@ -128,6 +128,7 @@ private:
 
     frmHelp *m_help = nullptr;
     int m_lastBox = 0; // the puzzle box that last had the focus
+    bool m_loading = false; // a file is being read or filled into the grid
 };
 
 // The title of every window and message box.

@@ -21,16 +21,6 @@ QFont puzzleFont()
     return font;
 }
 
-// The text a label or button shows.
-QStringList captionOf(const QWidget *widget)
-{
-    if (const auto *label = qobject_cast<const QLabel *>(widget))
-        return {label->text()};
-    if (const auto *button = qobject_cast<const QAbstractButton *>(widget))
-        return {button->text()};
-    return {};
-}
-
 } // namespace
 
 Form1::Form1(QWidget *parent) : QMainWindow(parent)
@@ -134,21 +124,14 @@ void Form1::createControls()
 // fits: the puzzle font or the window's default font where they fit, else a smaller size.
 void Form1::fitFonts()
 {
-    const auto fitGroup = [](const auto &widgets, QFont font, const QStringList &texts) {
-        for (QWidget *widget : widgets)
-            font = FitText::fitted(widget, font, texts.isEmpty() ? captionOf(widget) : texts);
-        for (QWidget *widget : widgets)
-            widget->setFont(font);
-    };
     QStringList digits;
     for (char digit = '0'; digit <= '9'; ++digit)
         digits << QString(QLatin1Char(digit));
-    fitGroup(Row1, puzzleFont(), digits);
-    fitGroup(txtNos, font(), {QStringLiteral("123456789")});
-    fitGroup(Label1, font(), {});
-    fitGroup(std::array<QWidget *, 7>{cmdSave, cmdGet, cmdSolve, cmdShowGrid, cmdShowResult,
-                                      cmdQuit, cmdClear},
-             font(), {});
+    FitText::fitTogether({Row1.begin(), Row1.end()}, puzzleFont(), digits);
+    FitText::fitTogether({txtNos.begin(), txtNos.end()}, font(), {QStringLiteral("123456789")});
+    FitText::fitTogether({Label1.begin(), Label1.end()}, font());
+    FitText::fitTogether({cmdSave, cmdGet, cmdSolve, cmdShowGrid, cmdShowResult, cmdQuit, cmdClear},
+                         font());
 }
 
 // Puzzle boxes in index order, then Save File, Get File, Clear, Solve, Quit, the candidate

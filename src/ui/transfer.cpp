@@ -1,4 +1,5 @@
 #include "celllist.h"
+#include "files/puzzlefile.h"
 #include "files/puzzleforms.h"
 #include "form1.h"
 
@@ -52,7 +53,10 @@ void Form1::createTransfer()
 // Fills the boxes as typing would, and nothing else: the player clicks Solve.
 void Form1::pastePuzzle()
 {
-    const QStringList texts = PuzzleForms::readGrid(QGuiApplication::clipboard()->text());
+    // No puzzle is longer than a puzzle file may be; a huge clipboard is not read through.
+    const QString text = QGuiApplication::clipboard()->text();
+    const QStringList texts
+        = text.size() > PuzzleFile::MaxFileSize ? QStringList() : PuzzleForms::readGrid(text);
     if (texts.isEmpty()) {
         MsgBox(QStringLiteral("The clipboard holds no puzzle.\r\rCtrl+Shift+V takes %1.")
                    .arg(PuzzleForms::gridFormsText()));
@@ -80,15 +84,16 @@ void Form1::copyPuzzle()
                              lines, QStringLiteral("Correct these cells and copy again.")));
 }
 
+// While a file loads, the window takes no drop: the cursor says so.
 void Form1::dragEnterEvent(QDragEnterEvent *event)
 {
-    if (!draggedFile(event->mimeData()).isEmpty())
+    if (!m_loading && !draggedFile(event->mimeData()).isEmpty())
         event->acceptProposedAction();
 }
 
 void Form1::dragMoveEvent(QDragMoveEvent *event)
 {
-    if (!draggedFile(event->mimeData()).isEmpty())
+    if (!m_loading && !draggedFile(event->mimeData()).isEmpty())
         event->acceptProposedAction();
 }
 
@@ -97,7 +102,7 @@ void Form1::dragMoveEvent(QDragMoveEvent *event)
 void Form1::dropEvent(QDropEvent *event)
 {
     const QString fileName = draggedFile(event->mimeData());
-    if (fileName.isEmpty())
+    if (fileName.isEmpty() || m_loading)
         return;
     event->acceptProposedAction();
     QTimer::singleShot(0, this, [this, fileName] { loadPuzzleFile(fileName); });
