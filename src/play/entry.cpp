@@ -51,7 +51,8 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
     const QEvent::Type type = event->type();
     if (type != QEvent::KeyPress && type != QEvent::InputMethod)
         return QMainWindow::eventFilter(watched, event);
-    if (moveInCandidateGrid(watched, static_cast<QKeyEvent *>(event)->key()))
+    if (type == QEvent::KeyPress
+        && moveInCandidateGrid(watched, static_cast<QKeyEvent *>(event)->key()))
         return true;
     const auto found = std::find(Row1.cbegin(), Row1.cend(), watched);
     if (found == Row1.cend())
