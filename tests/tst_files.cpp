@@ -314,7 +314,8 @@ void tst_files::badFileLeavesWindowAlone_data()
                                 << QByteArray(80, 'x') + "\n" + QByteArray("12\n").repeated(80)
                                 << notPuzzle + "Line 1 holds \"xxxxxxxxxxxxxxxxxxxx\u2026\"\r"
             + many.section(u'\r', 1, 8) + "\rand 72 more";
-    QTest::newRow("line breaks") << "breaks.txt" << "\"1\n\n2\"\r\n" + QByteArray(80, '\n')
+    QTest::newRow("line breaks") << "breaks.txt"
+                                 << "\"1\n\n2\"\r\n" + QByteArray(80, '\n')
                                  << notPuzzle + "Line 1 holds \"1\ufffd\ufffd2\"";
     QTest::newRow("fifo") << "fifo" << QByteArray()
                           << "It is a FIFO (named pipe), not a puzzle file.";
@@ -472,6 +473,12 @@ void tst_files::saveKeepsWhatTheFileIs_data()
     QTest::newRow("in a folder its saver cannot write") << "nobody" << 0666 << "";
     QTest::newRow("not writable by its saver")
         << "nobody" << 0644 << "It could not be opened: Permission denied";
+    QTest::newRow("set-ID bits its saver cannot set again")
+        << "nobody" << 04777
+        << "Saving it would clear its set-user-ID or set-group-ID bit, which only its owner may "
+           "set again.";
+    QTest::newRow("another user's link in a shared folder")
+        << "root, symbolic link, shared" << 0644 << "It could not be opened: Permission denied";
 }
 
 // A save changes the file's bytes and nothing else: mode (all twelve bits), owner, group
@@ -492,6 +499,10 @@ void tst_files::saveKeepsWhatTheFileIs()
         QCOMPARE(symlink("p.txt", QFile::encodeName(name)), 0);
     if (how.contains(u"nobody's"))
         QCOMPARE(chown(QFile::encodeName(target), 65534, 65534), 0);
+    if (how.contains(u"shared")) { // as /tmp is, with a link that nobody made
+        QCOMPARE(lchown(QFile::encodeName(name), 65534, 65534), 0);
+        QCOMPARE(chmod(QFile::encodeName(dirPath()), 01777), 0);
+    }
     QCOMPARE(chmod(QFile::encodeName(target), mode_t(mode)), 0);
     const auto facts = [&] {
         struct stat info = {};
@@ -521,9 +532,12 @@ void tst_files::saveKeepsWhatTheFileIs()
 }
 
 // The dialogs are Qt's own and judge files by name only: a file without an extension
-// that starts like a picture is just a file to them, as its bytes are never read.
+// that starts like a picture is just a file to them, as its bytes are never read. They
+// keep no settings file of the folders visited.
 void tst_files::dialogsJudgeFilesByName()
 {
+    const QString settings = QDir::homePath() + QStringLiteral("/.config/QtProject.conf");
+    QFile::remove(settings);
     writeFile(path(QStringLiteral("picture")), "\x89PNG\r\n\x1a\n");
     QString type;
     QTimer::singleShot(100, this, [&] {
@@ -535,6 +549,7 @@ void tst_files::dialogsJudgeFilesByName()
     form->CommonDialog1->InitDir = dirPath();
     QVERIFY(!form->CommonDialog1->ShowOpen());
     QCOMPARE(type, QMimeDatabase().mimeTypeForName("application/octet-stream").comment());
+    QVERIFY(!QFile::exists(settings));
 }
 
 // A click made while a puzzle loads runs only once the load is done: the grid never

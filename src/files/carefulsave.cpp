@@ -2,6 +2,7 @@
 #include "fileproblems.h"
 
 #include <QFile>
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <fcntl.h>
@@ -55,12 +56,28 @@ bool readAll(int fd, QByteArray &bytes)
 
 // The name a save through symbolic links writes to: the end of the chain, which need
 // not exist yet.
+// A link that another user put in a shared folder (sticky and writable by all, as /tmp)
+// is not followed, just as the system's own protection of such links refuses it:
+// otherwise anyone could aim a save by root at any file.
+bool linkIsShared(const QByteArray &link, const struct stat &info)
+{
+    struct stat folder = {};
+    const QByteArray parent = link.left(qMax<qsizetype>(1, link.lastIndexOf('/')));
+    return ::stat(link.contains('/') ? parent.constData() : ".", &folder) == 0
+        && (folder.st_mode & (S_ISVTX | S_IWOTH)) == (S_ISVTX | S_IWOTH)
+        && info.st_uid != ::geteuid() && info.st_uid != folder.st_uid;
+}
+
 bool followLinks(QByteArray &path, int &error)
 {
     for (int hops = 0; hops < 40; ++hops) {
         struct stat info = {};
         if (::lstat(path.constData(), &info) != 0 || !S_ISLNK(info.st_mode))
             return true;
+        if (linkIsShared(path, info)) {
+            error = EACCES;
+            return false;
+        }
         QByteArray target(PATH_MAX, Qt::Uninitialized);
         const ssize_t n = ::readlink(path.constData(), target.data(), size_t(target.size()));
         if (n < 0) {
@@ -90,6 +107,22 @@ QString createNew(const QByteArray &path, const QByteArray &bytes)
     return couldNot("written", written ? errno : error);
 }
 
+// Whether this user can set the file's set-ID bits again once a write has cleared
+// them: root keeps them anyway; the owner may set set-user-ID, and set-group-ID only
+// as a member of the file's group.
+bool canKeepSetIdBits(const struct stat &info)
+{
+    if (!(info.st_mode & (S_ISUID | S_ISGID)) || ::geteuid() == 0)
+        return true;
+    if (info.st_uid != ::geteuid())
+        return false;
+    if (!(info.st_mode & S_ISGID) || info.st_gid == ::getegid())
+        return true;
+    gid_t groups[NGROUPS_MAX];
+    const int count = ::getgroups(NGROUPS_MAX, groups);
+    return std::find(groups, groups + qMax(count, 0), info.st_gid) != groups + qMax(count, 0);
+}
+
 enum class Outcome { Done, Failed, CannotKeep };
 
 // Writes a new file beside the old one and renames it over it. Declines, touching
@@ -106,6 +139,12 @@ Outcome replaceByRename(const QByteArray &path, const struct stat &old, const QB
     const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
     if (fd < 0)
         return Outcome::CannotKeep;
+    // A folder with a default access list gives it to every new file; the old one has none.
+    if (::flistxattr(fd, nullptr, 0) > 0) {
+        ::close(fd);
+        ::unlink(temp.constData());
+        return Outcome::CannotKeep;
+    }
     if (!writeAll(fd, bytes) || ::fsync(fd) != 0) {
         problem = couldNot("written", errno);
         ::close(fd);
@@ -145,6 +184,9 @@ QString writeInPlace(const QByteArray &path, const QByteArray &bytes)
         problem = couldNot("opened", errno);
     } else if (!S_ISREG(old.st_mode)) {
         problem = FileProblems::notARegularFile(old.st_mode);
+    } else if (!canKeepSetIdBits(old)) {
+        problem = QStringLiteral("Saving it would clear its set-user-ID or set-group-ID bit, "
+                                 "which only its owner may set again.");
     } else {
         kept.resize(qMin<qint64>(old.st_size, bytes.size()));
         if (!readAll(fd, kept))
@@ -166,6 +208,11 @@ QString writeInPlace(const QByteArray &path, const QByteArray &bytes)
     struct stat now = {};
     if (::fstat(fd, &now) == 0 && (now.st_mode & ModeBits) != (old.st_mode & ModeBits))
         ::fchmod(fd, old.st_mode & ModeBits);
+    if (problem.isEmpty() && ::fstat(fd, &now) == 0
+        && (now.st_mode & ModeBits) != (old.st_mode & ModeBits))
+        problem = QStringLiteral("It was saved, but its permissions changed from %1 to %2.")
+                      .arg(old.st_mode & ModeBits, 4, 8, QLatin1Char('0'))
+                      .arg(now.st_mode & ModeBits, 4, 8, QLatin1Char('0'));
     if (::close(fd) != 0 && problem.isEmpty())
         problem = couldNot("written", errno);
     return problem;

@@ -2,11 +2,18 @@
 #include "nameonlyicons.h"
 
 #include <QFileDialog>
+#include <QSettings>
 #include <QWidget>
 
 CommonDialog::CommonDialog(QWidget *owner)
     : QObject(owner), m_owner(owner), m_icons(std::make_unique<NameOnlyIcons>())
-{ }
+{
+    // Qt's dialog keeps the folders it visited in a settings file of its own. Varnodel
+    // keeps no settings: that file goes where none can be made (the program itself
+    // uses no other).
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("/dev/null"));
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("/dev/null"));
+}
 
 CommonDialog::~CommonDialog() = default;
 
