@@ -97,6 +97,9 @@ QFont fitted(const QWidget *widget, QFont font, const QStringList &texts)
 
 void fitTogether(const QList<QWidget *> &widgets, QFont font, const QStringList &texts)
 {
+    // Widgets of one size showing the same texts fit alike: each such pair is measured
+    // once for the font in hand, which spares the grids 80 measurements each.
+    QList<std::pair<QSize, QStringList>> fitting;
     for (QWidget *widget : widgets) {
         QStringList own = texts;
         if (own.isEmpty()) {
@@ -105,7 +108,14 @@ void fitTogether(const QList<QWidget *> &widgets, QFont font, const QStringList 
             else if (const auto *button = qobject_cast<const QAbstractButton *>(widget))
                 own << button->text();
         }
-        font = fitted(widget, font, own);
+        std::pair<QSize, QStringList> seen{widget->size(), own};
+        if (fitting.contains(seen))
+            continue;
+        const QFont smaller = fitted(widget, font, own);
+        if (smaller != font)
+            fitting.clear();
+        font = smaller;
+        fitting << std::move(seen);
     }
     for (QWidget *widget : widgets)
         widget->setFont(font);
