@@ -1,16 +1,12 @@
 #include "savecheck.h"
 #include "puzzlefile.h"
-#include "state/value.h"
 #include "ui/celllist.h"
 
 namespace PuzzleFile {
 
 QString saveRefusal(const QStringList &texts)
 {
-    QStringList lines;
-    for (int index = 0; index < texts.size(); ++index)
-        if (!isCellText(texts.at(index)))
-            lines << CellList::cellLine(index + 1, texts.at(index));
+    QStringList lines = CellList::unusableCells(texts);
     // Digits and empty boxes always come back as they are; this only makes sure of it.
     if (lines.isEmpty()) {
         const ReadResult back = read(write(texts));

@@ -8,13 +8,11 @@
 // 81 can be taken. Such a text could come from typing or from a puzzle file.
 QString Form1::unusableTexts() const
 {
-    QStringList lines;
-    for (int index = 0; index <= 80; ++index) {
-        const QString text = Row1[index]->text();
-        if (!isCellText(text))
-            lines << CellList::cellLine(index + 1, text);
-    }
-    return CellList::refusal(QStringLiteral("A cell takes one digit, or nothing."), lines,
+    QStringList texts;
+    for (const QLineEdit *box : Row1)
+        texts << box->text();
+    return CellList::refusal(QStringLiteral("A cell takes one digit, or nothing."),
+                             CellList::unusableCells(texts),
                              QStringLiteral("Correct these cells and click Solve again."));
 }
 

@@ -1,5 +1,6 @@
 #include "colours.h"
 #include "ui/accessibility.h"
+#include "ui/contrast.h"
 
 #include <QPalette>
 #include <QWidget>
@@ -37,12 +38,13 @@ void setBackColor(QWidget *box, int bgr)
     QPalette palette = box->palette();
     const QColor background = colourFromBgr(bgr);
     palette.setColor(QPalette::Base, background);
-    // All of the program's own colours are light: dark text keeps the digit readable
-    // even where the desktop theme's text colour is light.
-    // Perceived brightness, not HSL lightness: pure yellow has a lightness of only 127.
-    const int brightness
-        = (299 * background.red() + 587 * background.green() + 114 * background.blue()) / 1000;
-    palette.setColor(QPalette::Text, brightness > 128 ? Qt::black : Qt::white);
+    // Black or white text, whichever stands out more: black on all the program's own
+    // colours, even where the desktop theme's text colour is light.
+    palette.setColor(QPalette::Text,
+                     Contrast::ratio(Qt::black, background)
+                             >= Contrast::ratio(Qt::white, background)
+                         ? Qt::black
+                         : Qt::white);
     box->setPalette(palette);
     showStatus(box);
 }

@@ -1,4 +1,5 @@
 #include "celllist.h"
+#include "state/value.h"
 
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -76,6 +77,15 @@ QStringList capped(const QStringList &lines)
 QString cellLine(int cellNumber, const QString &text)
 {
     return QStringLiteral("Cell %1 holds %2").arg(cellNumber).arg(quoted(text));
+}
+
+QStringList unusableCells(const QStringList &texts)
+{
+    QStringList lines;
+    for (int index = 0; index < texts.size(); ++index)
+        if (!isCellText(texts.at(index)))
+            lines << cellLine(index + 1, texts.at(index));
+    return lines;
 }
 
 QString refusal(const QString &problem, const QStringList &lines, const QString &advice)

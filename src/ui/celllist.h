@@ -27,6 +27,10 @@ QStringList capped(const QStringList &lines);
 // "Cell 23 holds "x"": how a refusal names a box by its cell number.
 QString cellLine(int cellNumber, const QString &text);
 
+// The lines naming every box whose text is neither empty nor one digit, as Solve and
+// Save File refuse them; the texts are the 81 boxes' in order.
+QStringList unusableCells(const QStringList &texts);
+
 // A whole refusal: what is wrong, the boxes it names (capped), then what to do, if
 // anything. Empty when no box is named.
 QString refusal(const QString &problem, const QStringList &lines, const QString &advice = {});

@@ -102,7 +102,7 @@ void Form1::dragMoveEvent(QDragMoveEvent *event)
 void Form1::dropEvent(QDropEvent *event)
 {
     const QString fileName = draggedFile(event->mimeData());
-    if (fileName.isEmpty() || m_loading)
+    if (fileName.isEmpty())
         return;
     event->acceptProposedAction();
     QTimer::singleShot(0, this, [this, fileName] { loadPuzzleFile(fileName); });
