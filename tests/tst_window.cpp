@@ -186,7 +186,6 @@ void tst_window::textsFitTheirBoxes_data()
     QTest::newRow("large default font") << QString() << 20;
     QTest::newRow("large serif font") << "DejaVu Serif" << 16;
     QTest::newRow("huge monospace font") << "DejaVu Sans Mono" << 30;
-    QTest::newRow("tall font in short labels") << QString() << 15;
 }
 
 // Whatever the desktop's font, the longest text each box can hold is shown whole: all
