@@ -335,7 +335,7 @@ void tst_play::accessibleNames_data()
     const QString cell24 = QStringLiteral("Cell 24, row 3, column 6");
     QTest::newRow("plain") << "" << false << 0 << ""
                            << "Cell 1, row 1, column 1"
-                           << "" << 0;
+                           << "empty" << 0;
     QTest::newRow("given") << simplePuzzle << false << 22 << "" << cell23 << "given" << 1;
     QTest::newRow("right") << simplePuzzle << false << 23 << "6" << cell24 << "right" << 1;
     QTest::newRow("wrong") << simplePuzzle << false << 23 << "5" << cell24 << "wrong" << 1;

@@ -1,4 +1,5 @@
 #include "frmhelp.h"
+#include "ui/accessiblebox.h"
 #include "ui/fittext.h"
 #include "ui/form1.h"
 #include "ui/twips.h"
@@ -63,6 +64,12 @@ void frmHelp::showPage()
     QStringList rows;
     const HelpPager::Status status = m_pager.readPage(rows);
     List1->addItems(rows);
+    // A screen reader reads the page, without the line that closes it, as the list's
+    // description when the window opens on it, and hears a turned page at once.
+    const QString page = rows.join(QLatin1Char(' ')).remove(QStringLiteral("******")).simplified();
+    List1->setAccessibleDescription(page);
+    if (isVisible())
+        announce(this, page);
     if (status != HelpPager::PageRead)
         showProblem();
 }
