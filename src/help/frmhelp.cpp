@@ -86,6 +86,7 @@ void frmHelp::showProblem()
 void frmHelp::Form_Load()
 {
     List1->clear();
+    List1->setAccessibleDescription(QString());
     m_file.close();
     m_file.setFileName(filePath);
     if (!m_file.open(QIODevice::ReadOnly)) {
@@ -101,6 +102,7 @@ void frmHelp::Form_Load()
 void frmHelp::cmdNext_Click()
 {
     List1->clear();
+    List1->setAccessibleDescription(QString());
     if (m_pager.atEnd()) {
         m_owner->MsgBox(QStringLiteral("That is the end of the help file"), this);
         return;

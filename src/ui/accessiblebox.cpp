@@ -27,8 +27,7 @@ QAccessibleInterface *accessibleFactory(const QString &, QObject *object)
 // Passes on every event but those of grid boxes without the focus.
 void tellScreenReader(QAccessibleEvent *event)
 {
-    const QObject *object = event->object();
-    if (isGridBox(object) && object != QApplication::focusWidget())
+    if (!tellsScreenReader(event->object()))
         return;
     QAccessible::installUpdateHandler(nullptr);
     QAccessible::updateAccessibility(event);
@@ -190,6 +189,11 @@ void AccessibleBox::replaceText(int startOffset, int endOffset, const QString &t
     startOffset = qBound(0, startOffset, static_cast<int>(all.size()));
     endOffset = qBound(startOffset, endOffset, static_cast<int>(all.size()));
     box()->setText(all.replace(startOffset, endOffset - startOffset, text));
+}
+
+bool tellsScreenReader(const QObject *object)
+{
+    return !isGridBox(object) || object == QApplication::focusWidget();
 }
 
 void markGridBox(QLineEdit *box)

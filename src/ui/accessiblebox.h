@@ -50,6 +50,8 @@ private:
 // drops the message that follows); it reads a box afresh when the box takes the focus.
 // The first call puts both in place for the whole program.
 void markGridBox(QLineEdit *box);
+// Whether the changes of the object are told to a screen reader as they happen.
+bool tellsScreenReader(const QObject *object);
 
 // Has a screen reader speak the text at once, whatever has the focus: the window keeps
 // a hidden notification that shows itself with the text as its name. Qt 6.4 sends the
