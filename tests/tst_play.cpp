@@ -136,9 +136,11 @@ void tst_play::keysThatRunTheHandler_data()
                                   << false;
     QTest::newRow("alt+1") << int(Qt::Key_1) << int(Qt::AltModifier) << true;
     QTest::newRow("meta+1") << int(Qt::Key_1) << int(Qt::MetaModifier) << true;
+    QTest::newRow("alt alone") << int(Qt::Key_Alt) << 0 << false; // not into the menu bar
 }
 
-// Only keys that produce a character reach the handler, as a yellow box shows.
+// Only keys that produce a character reach the handler, as a yellow box shows; no key
+// leaves the focus in the menu bar.
 void tst_play::keysThatRunTheHandler()
 {
     QFETCH(int, key);
@@ -149,6 +151,8 @@ void tst_play::keysThatRunTheHandler()
     form->Row1[39]->setFocus();
     QTest::keyClick(form->Row1[39], Qt::Key(key), Qt::KeyboardModifiers(modifiers));
     QCOMPARE(messages, runs ? QStringList{refusal} : QStringList{});
+    const int to = key == Qt::Key_Tab ? 40 : key == Qt::Key_Up ? 30 : 39;
+    QCOMPARE(QApplication::focusWidget(), form->Row1[to]);
     if (key == Qt::Key_1 || key == Qt::Key_5)
         QCOMPARE(form->Row1[39]->text() != QLatin1String("5"), runs);
 }
