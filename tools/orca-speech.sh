@@ -226,4 +226,8 @@ expect "Help, Info opens the help window" "WELCOME TO VARNODEL"
 expect "Next" "ENTERING A PUZZLE"
 expect "Next again" "SOLVE"
 [ "$(step "types the right digit $RIGHT" | grep -c right)" -eq 1 ] || fail "'right' was not said once"
+# The focus in the menu bar is heard as its one item, "Help."
+for s in "Get File loads puzzle-simple.txt and solves it" "Get File loads puzzle-expert.txt, whose solve stalls"; do
+    step "$s" | grep -qx ' *Help\.' && fail "after '$s' the focus was in the menu bar"
+done
 echo "ok: Orca said everything a player needs"
