@@ -2,7 +2,8 @@
 # Plays Varnodel under the Orca screen reader in a private X session and prints what
 # Orca says after each step: a sample loaded, a given and an open cell reached, a
 # right and a wrong digit typed, a given refusing a digit, a stalled solve with the
-# candidate grid, the help window and two turned pages.
+# candidate grid, the grid copied, pasted back and solved again, the help window and
+# two turned pages.
 #   orca-speech.sh PROGRAM SOLUTION_OF_THE_SIMPLE_SAMPLE [--check]
 # With --check, it fails unless every utterance a player needs was heard. It exits
 # with 77 where Orca is not installed.
@@ -195,6 +196,14 @@ xdotool key --delay 100 $(printf 'shift+Tab %.0s' $(seq $((GIVEN + 3))))
 heard "Shift+Tab back to the candidate grid"
 xdotool key Up
 heard "Up"
+xdotool key ctrl+shift+c
+xdotool key ctrl+shift+v
+heard "Ctrl+Shift+C copies the grid, Ctrl+Shift+V pastes it back"
+xdotool key alt+o
+wait_for_window '^Varnodel$' >/dev/null || fail "no message after the solve"
+heard "Solve by Alt+O"
+press_ok
+heard "Enter closes the message"
 
 xdotool key alt+h i
 wait_for_window '^Help Information$' >/dev/null || fail "the help window did not open"
@@ -222,12 +231,14 @@ expect "types 5 into the given" "This is Already a Number"
 expect "onto an open cell: cell $((OPEN + 1))" "Cell $((OPEN + 1)),.* empty"
 expect "Get File loads puzzle-expert.txt, whose solve stalls" "This one is not so simple"
 expect "Up" "Possible numbers, row 8, column 9 text\. [1-9]+\. [1-9, ]+and [1-9]"
+expect "Solve by Alt+O" "This one is not so simple"
 expect "Help, Info opens the help window" "WELCOME TO VARNODEL"
 expect "Next" "ENTERING A PUZZLE"
 expect "Next again" "SOLVE"
 [ "$(step "types the right digit $RIGHT" | grep -c right)" -eq 1 ] || fail "'right' was not said once"
 # The focus in the menu bar is heard as its one item, "Help."
-for s in "Get File loads puzzle-simple.txt and solves it" "Get File loads puzzle-expert.txt, whose solve stalls"; do
+for s in "Get File loads puzzle-simple.txt and solves it" \
+    "Get File loads puzzle-expert.txt, whose solve stalls" "Solve by Alt+O"; do
     step "$s" | grep -qx ' *Help\.' && fail "after '$s' the focus was in the menu bar"
 done
 echo "ok: Orca said everything a player needs"
