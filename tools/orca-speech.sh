@@ -41,8 +41,9 @@ export QT_ACCESSIBILITY=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 NO_AT_BRIDGE=0
 unset QT_QPA_PLATFORM
 
 stop_all() {
-    [ -n "${ORCA_LOG_COPY:-}" ] && cp "$LOG" "$ORCA_LOG_COPY"
-    [ -n "${ORCA_PID:-}" ] && kill "$ORCA_PID" 2>/dev/null
+    [ -n "${ORCA_LOG_COPY:-}" ] && [ -n "${LOG:-}" ] && cp "$LOG" "$ORCA_LOG_COPY"
+    # The private Orca may hang on the way out when its buses are gone; it keeps nothing.
+    [ -n "${ORCA_PID:-}" ] && kill -KILL "$ORCA_PID" 2>/dev/null
     [ -n "${BUS_PID:-}" ] && kill "$BUS_PID" 2>/dev/null
     stop_session
 }
@@ -62,12 +63,13 @@ sleep 1
 LOG="$WORK/orca.log"
 $PYTHON "$WORK/orca-check" --debug-file "$LOG" -u "$WORK/orca-prefs" >"$WORK/orca.out" 2>&1 &
 ORCA_PID=$!
-for _ in $(seq 200); do
-    grep -q "Orca is ready\|ORCA: Ready\|Running main loop\|orca.main" "$LOG" 2>/dev/null && break
+# Orca is up once it has said so.
+for _ in $(seq 300); do
+    grep -q "SPEECH OUTPUT: 'Screen reader on" "$LOG" 2>/dev/null && break
     kill -0 "$ORCA_PID" 2>/dev/null || fail "Orca did not start: $(tail -n3 "$WORK/orca.out")"
     sleep 0.1
 done
-sleep 2
+sleep 1
 
 TRANSCRIPT="$WORK/transcript.txt"
 : >"$TRANSCRIPT"
