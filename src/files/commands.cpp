@@ -82,7 +82,7 @@ void Form1::loadPuzzle(const PuzzleText::Reading &reading)
         if (chosen < 0 || chosen >= reading.puzzles.size())
             return;
     }
-    const QStringList items = reading.puzzles.at(chosen).cells;
+    const QStringList items = reading.puzzles.at(chosen).cells();
 
     Solved = 0;
     // The shared counter follows the load box by box, but the load keeps its own place:

@@ -69,6 +69,11 @@ QString where(int line, int column)
                       : QStringLiteral("Line %1").arg(line);
 }
 
+QString cellCount(qsizetype count)
+{
+    return count == 1 ? QStringLiteral("1 cell") : QStringLiteral("%1 cells").arg(count);
+}
+
 QString named(QChar c)
 {
     if (c.isNull())
@@ -78,13 +83,19 @@ QString named(QChar c)
     return QStringLiteral("\"%1\"").arg(c);
 }
 
+// How many different letters a line holds: none, one (a mark of open cells) or more.
 int letterKinds(const QString &text)
 {
-    QString seen;
-    for (QChar c : text)
-        if (c.isLetter() && !seen.contains(c.toLower()))
-            seen += c.toLower();
-    return int(seen.size());
+    QChar first;
+    for (QChar c : text) {
+        if (!c.isLetter())
+            continue;
+        if (first.isNull())
+            first = c.toLower();
+        else if (c.toLower() != first)
+            return 2;
+    }
+    return first.isNull() ? 0 : 1;
 }
 
 // The cells of a line read densely: blanks and uprights only space them.
@@ -152,9 +163,9 @@ Line readSeparated(const QString &line, int number, QChar separator)
         return out;
     }
     out.kind = Bad;
-    out.text = QStringLiteral("Line %1 holds %2 cells separated by %3, where a row holds nine.")
+    out.text = QStringLiteral("Line %1 holds %2 separated by %3, where a row holds nine.")
                    .arg(number)
-                   .arg(cells.size())
+                   .arg(cellCount(cells.size()))
                    .arg(separator == u'\t' ? QStringLiteral("tabs")
                                            : QStringLiteral("\"%1\"").arg(separator));
     return out;
@@ -228,10 +239,10 @@ Line classify(QString line, int number, bool afterSection)
         return out;
     }
     out.kind = Bad;
-    out.text = QStringLiteral("Line %1 holds %2 cells, where a row holds nine and a puzzle "
-                              "on one line 81.")
+    out.text = QStringLiteral("Line %1 holds %2, where a row holds nine and a puzzle on one "
+                              "line 81.")
                    .arg(number)
-                   .arg(out.cells.size());
+                   .arg(cellCount(out.cells.size()));
     out.cells.clear();
     return out;
 }
@@ -241,7 +252,7 @@ QString makePuzzle(const QList<Cell> &cells, Puzzle &puzzle)
 {
     const Cell *common = nullptr, *custom = nullptr;
     for (const Cell &cell : cells) {
-        puzzle.cells << (isGiven(cell.c) ? QString(cell.c) : QString());
+        puzzle.grid += isGiven(cell.c) ? cell.c : QChar(u'.');
         if (isGiven(cell.c))
             continue;
         const Cell *clash = isCommonMark(cell.c)
@@ -262,12 +273,9 @@ QString makePuzzle(const QList<Cell> &cells, Puzzle &puzzle)
     return QString();
 }
 
-QString firstCharacters(const QStringList &cells)
+QString firstCharacters(const QString &grid)
 {
-    QString text;
-    for (const QString &cell : cells)
-        text += cell.isEmpty() ? QStringLiteral(".") : cell;
-    return text.left(LabelLength) + QStringLiteral("\u2026");
+    return grid.left(LabelLength) + QStringLiteral("\u2026");
 }
 
 Reading readGrids(const QStringList &lines)
@@ -295,7 +303,7 @@ Reading readGrids(const QStringList &lines)
         if (!problem.isEmpty())
             return problem;
         puzzle.line = line;
-        puzzle.label = label.isEmpty() ? firstCharacters(puzzle.cells) : label.left(40);
+        puzzle.label = label.isEmpty() ? firstCharacters(puzzle.grid) : label.left(40);
         reading.puzzles << puzzle;
         label.clear();
         return QString();
@@ -355,26 +363,30 @@ Reading readJson(const QString &text)
                               .arg(where(line, column), error.errorString());
         return reading;
     }
+    // Nine rows of nine numbers, or the 81 numbers in one row.
+    QJsonArray values;
     const QJsonArray rows = document.array();
+    for (const QJsonValue &row : rows)
+        for (const QJsonValue &value : row.isArray() ? row.toArray() : QJsonArray{row})
+            values << value;
+    bool shaped = values.size() == PuzzleFile::Cells;
+    for (const QJsonValue &row : rows)
+        shaped = shaped && (rows.size() == Side ? row.toArray().size() == Side : !row.isArray());
     Puzzle puzzle;
-    for (int r = 0; r < rows.size() && rows.size() == Side; ++r) {
-        const QJsonArray row = rows.at(r).toArray();
-        for (int c = 0; c < row.size() && row.size() == Side; ++c) {
-            const QJsonValue value = row.at(c);
-            const double v = value.toDouble(-1);
-            if (value.isNull() || v == 0)
-                puzzle.cells << QString();
-            else if (v >= 1 && v <= 9 && v == int(v))
-                puzzle.cells << QString::number(int(v));
-        }
+    for (const QJsonValue &value : shaped ? values : QJsonArray()) {
+        const double v = value.toDouble(-1);
+        if (value.isNull() || v == 0)
+            puzzle.grid += u'.';
+        else if (v >= 1 && v <= 9 && v == int(v))
+            puzzle.grid += QString::number(int(v));
     }
-    if (puzzle.cells.size() != PuzzleFile::Cells) {
+    if (puzzle.grid.size() != PuzzleFile::Cells) {
         reading.refusal = QStringLiteral("It is JSON, but no array of nine rows of nine numbers "
-                                         "0 to 9 (0 or null for an open cell).");
+                                         "0 to 9, nor of 81 (0 or null for an open cell).");
         return reading;
     }
     puzzle.line = 1;
-    puzzle.label = firstCharacters(puzzle.cells);
+    puzzle.label = firstCharacters(puzzle.grid);
     reading.puzzles << puzzle;
     return reading;
 }
@@ -390,7 +402,7 @@ Reading readXml(const QString &text)
         const QString data = xml.attributes().value(QLatin1String("data")).toString();
         Puzzle puzzle;
         for (QChar c : data)
-            puzzle.cells << (isGiven(c) ? QString(c) : QString());
+            puzzle.grid += isGiven(c) ? c : QChar(u'.');
         bool digits = data.size() == PuzzleFile::Cells;
         for (QChar c : data)
             digits = digits && c.isDigit();
@@ -400,7 +412,7 @@ Reading readXml(const QString &text)
                                   .arg(xml.lineNumber())
                                   .arg(data.size());
         puzzle.line = int(xml.lineNumber());
-        puzzle.label = firstCharacters(puzzle.cells);
+        puzzle.label = firstCharacters(puzzle.grid);
         reading.puzzles << puzzle;
     }
     if (reading.refusal.isEmpty() && xml.hasError())
@@ -476,6 +488,14 @@ bool evenlySeparated(const QStringList &lines)
 
 } // namespace
 
+QStringList Puzzle::cells() const
+{
+    QStringList texts;
+    for (QChar c : grid)
+        texts << (c == u'.' ? QString() : QString(c));
+    return texts;
+}
+
 QString decode(const QByteArray &bytes)
 {
     if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
@@ -510,7 +530,11 @@ Reading read(const QString &source)
     const QString start = text.trimmed();
     if (start.startsWith(u'<'))
         return readXml(text);
-    if (start.startsWith(u'[') && start.mid(1).trimmed().startsWith(u'['))
+    const QString after = start.mid(1, 40).trimmed();
+    const QChar next = after.isEmpty() ? QChar() : after.at(0);
+    if (start.startsWith(u'{')
+        || (start.startsWith(u'[')
+            && (next == u'[' || next == u']' || next.isDigit() || next == u'n')))
         return readJson(text);
 
     QString unified = text;
@@ -537,7 +561,10 @@ Reading read(const QString &source)
             const Reading grid = commas ? readGrids(lines) : Reading();
             if (grid.puzzles.size() == 1)
                 return grid;
-            return {{Puzzle{cells, firstCharacters(cells), 1}}, QString()};
+            QString line;
+            for (const QString &cell : cells)
+                line += cell.isEmpty() ? QStringLiteral(".") : cell;
+            return {{Puzzle{line, firstCharacters(line), 1}}, QString()};
         }
         if (ownProblem.isEmpty() && !unusable.isEmpty()) {
             // One cell a line, with a mark of its own for an open cell.
@@ -548,7 +575,7 @@ Reading read(const QString &source)
                                    own.lines.at(k), 1};
             Puzzle puzzle;
             if (marked.size() == PuzzleFile::Cells && makePuzzle(marked, puzzle).isEmpty())
-                return {{Puzzle{puzzle.cells, firstCharacters(puzzle.cells), 1}}, QString()};
+                return {{Puzzle{puzzle.grid, firstCharacters(puzzle.grid), 1}}, QString()};
             const Reading grid = readGrids(lines);
             if (!grid.puzzles.isEmpty())
                 return grid;

@@ -15,9 +15,10 @@ namespace PuzzleText {
 
 struct Puzzle
 {
-    QStringList cells; // the 81 box texts: a digit, or empty for an open cell
+    QString grid; // its 81 cells row by row: a digit 1 to 9, or '.' for an open cell
     QString label; // its heading, or its first characters
     int line = 0; // where it starts, counted from 1
+    QStringList cells() const; // the 81 box texts, empty for an open cell
 };
 
 struct Reading

@@ -33,28 +33,24 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const PuzzleText::Reading reading = PuzzleText::read(text);
     check(reading.puzzles.isEmpty() != reading.refusal.isEmpty());
     for (const PuzzleText::Puzzle &puzzle : reading.puzzles) {
-        check(puzzle.cells.size() == PuzzleFile::Cells);
-        for (const QString &cell : puzzle.cells)
-            check(cell.isEmpty()
-                  || (cell.size() == 1 && cell != QLatin1String("0") && isCellText(cell)));
+        check(puzzle.grid.size() == PuzzleFile::Cells);
+        for (QChar c : puzzle.grid)
+            check(c == u'.' || (c >= u'1' && c <= u'9'));
     }
     // Varnodel's own file of digits keeps its meaning, a 0 there being an open cell.
-    bool own = result.ok() && !text.contains(u',');
-    for (const QString &item : result.items)
+    const PuzzleFile::ReadResult items = PuzzleFile::read(text);
+    bool own = items.ok() && !text.contains(u',') && text.mid(items.end).trimmed().isEmpty();
+    for (const QString &item : items.items)
         own = own && isCellText(item);
-    if (own && reading.puzzles.size() == 1) {
-        QStringList cells = result.items;
+    if (own) {
+        QStringList cells = items.items;
         cells.replaceInStrings(QStringLiteral("0"), QString());
-        check(reading.puzzles.at(0).cells == cells);
+        check(reading.puzzles.size() == 1 && reading.puzzles.at(0).cells() == cells);
     }
     // A puzzle read is read the same again from its one-line form.
     if (reading.puzzles.size() == 1) {
-        QString line;
-        for (const QString &cell : reading.puzzles.at(0).cells)
-            line += cell.isEmpty() ? QStringLiteral(".") : cell;
-        const PuzzleText::Reading again = PuzzleText::read(line);
-        check(again.puzzles.size() == 1
-              && again.puzzles.at(0).cells == reading.puzzles.at(0).cells);
+        const PuzzleText::Reading again = PuzzleText::read(reading.puzzles.at(0).grid);
+        check(again.puzzles.size() == 1 && again.puzzles.at(0).grid == reading.puzzles.at(0).grid);
     }
     return 0;
 }
