@@ -3,6 +3,7 @@
 
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QListView>
 #include <QLocale>
@@ -21,14 +22,17 @@ int choose(QWidget *owner, const QStringList &labels)
                              &dialog);
     layout->addWidget(count);
 
+    // Numbers right-aligned in a fixed-width font, so the puzzles' cells line up.
     QStringList rows;
     rows.reserve(labels.size());
+    const int width = int(QString::number(labels.size()).size());
     for (int i = 0; i < labels.size(); ++i)
-        rows << QStringLiteral("%1   %2").arg(i + 1).arg(labels.at(i));
+        rows << QStringLiteral("%1  %2").arg(i + 1, width).arg(labels.at(i));
     auto *model = new QStringListModel(rows, &dialog);
     auto *list = new QListView(&dialog);
     // Tens of thousands of rows open at once when every row is as high as the first.
     list->setUniformItemSizes(true);
+    list->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     list->setModel(model);
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
