@@ -786,6 +786,9 @@ void tst_files::readsEveryForm_data()
     QTest::newRow("OpenSudoku, short data")
         << u8("<opensudoku>\n<game data=\"" + zeros(P).left(80) + "\"/></opensudoku>")
         << "Line 2: the game's data holds 80 characters";
+    QTest::newRow("own file, 0012") << puzzleFileBytes(P).replace("7\r\n", "0012\r\n")
+                                    << "It is not a puzzle: a cell takes one digit, or nothing.\r"
+                                       "Line 5 holds \"0012\"\rLine 46 holds \"0012\"";
     QTest::newRow("empty") << QByteArray() << "It is empty.";
 }
 

@@ -88,6 +88,7 @@ ReadResult read(const QString &text)
             return result;
         }
         result.items << normalised(raw, quoted);
+        result.raw << raw;
         result.lines << line;
 
         if (pos < size) {

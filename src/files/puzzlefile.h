@@ -16,6 +16,7 @@ struct ReadResult
 {
     QStringList items; // the 81 box texts, when the file could be read
     QList<int> lines; // the line each item starts on, counted from 1
+    QStringList raw; // each item as the file holds it, leading zeros kept
     QString error; // why not, otherwise
     qsizetype end = 0; // where the text after the 81st item starts
     bool ok() const { return error.isEmpty(); }

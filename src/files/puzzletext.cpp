@@ -554,7 +554,7 @@ Reading read(const QString &source)
             if (!isCellText(cells.at(k)))
                 unusable << QStringLiteral("Line %1 holds %2")
                                 .arg(own.lines.at(k))
-                                .arg(CellList::quoted(cells.at(k)));
+                                .arg(CellList::quoted(own.raw.at(k)));
         }
         const bool commas = text.contains(u',');
         if (ownProblem.isEmpty() && unusable.isEmpty() && (!commas || evenlySeparated(lines))) {
