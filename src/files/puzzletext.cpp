@@ -143,7 +143,10 @@ Line readSeparated(const QString &line, int number, QChar separator)
         qsizetype end = line.indexOf(separator, start);
         if (end < 0)
             end = line.size();
-        const QString field = line.mid(start, end - start).trimmed();
+        QString field = line.mid(start, end - start).trimmed();
+        // Spreadsheets may quote every field.
+        if (field.size() >= 2 && field.startsWith(u'"') && field.endsWith(u'"'))
+            field = field.mid(1, field.size() - 2).trimmed();
         const int column
             = int(line.indexOf(field.isEmpty() ? QString(separator) : field, start)) + 1;
         if (field.size() > 1) {
@@ -190,7 +193,7 @@ Line classify(QString line, int number, bool afterSection)
     const QString trimmed = line.trimmed();
     if (trimmed.isEmpty()
         || (trimmed.startsWith(u';')
-            && (trimmed.size() == 1 || trimmed.at(1).isSpace() || letterKinds(trimmed) > 0)))
+            && (trimmed.size() == 1 || trimmed.at(1).isSpace() || letterKinds(trimmed) > 1)))
         return out;
     if (readWhole(line, number, out))
         return out;
