@@ -695,7 +695,7 @@ void tst_files::readsEveryForm_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("expected"); // the cells ('.' open), "N:" and the second of
-                                           // N puzzles, or the start of the refusal
+                                           // N puzzles, or part of the refusal
     const QString P = sample, H = hardPuzzle;
     const auto u8 = [](const QString &text) { return text.toUtf8(); };
     const auto zeros = [](QString row) { return row.replace(u'.', u'0'); };
@@ -736,9 +736,8 @@ void tst_files::readsEveryForm_data()
                                  << P;
     QTest::newRow("dashes, rules")
         << u8(nine([](QString r) { return r.replace(u'.', u'-') + "\n---+---+---"; })) << P;
-    QTest::newRow("blanks by position") << u8(nine([](QString r) {
-        return r.replace(u'.', u' ').replace(QRegularExpression(" +$"), "");
-    })) << P;
+    QTest::newRow("blanks by position")
+        << u8(nine([](QString r) { return "|" + r.replace(u'.', u' ') + "|"; })) << P;
     QTest::newRow("heading, comments, X")
         << u8("Grid 01\n// from the paper\n; easy\n"
               + nine([](QString r) { return r.replace(u'.', u'X') + " ; # row"; }))
@@ -772,6 +771,14 @@ void tst_files::readsEveryForm_data()
         << u8(P.left(9).replace(u'.', u'-') + "\n" + nine([](QString r) { return r; }).mid(10))
         << "Line 1, character 3: \"-\" marks an open cell, where line 2, character 2 marks one "
            "with \".\"";
+    QTest::newRow("blanks by position, cut short")
+        << u8(nine([](QString r) { return r.replace(u'.', u' ').trimmed(); }))
+        << "Line 1 is 5 characters wide, where a row with blanks for open cells is nine.";
+    QTest::newRow("commas, one row without its end comma")
+        << u8(nine([](QString r) {
+                  return fields(r, "", ",") + ",";
+              }).replace(",,,,,\n6", ",,,,\n6"))
+        << "Line 2 holds 10 fields, where line 1 holds 9; the rows of a grid end alike.";
     QTest::newRow("a heading inside a grid")
         << u8(nine([](QString r) { return r; }).insert(40, "Grid 01\n"))
         << "Line 5 breaks into the grid that starts on line 1, after 4 of its nine rows.";
@@ -805,7 +812,7 @@ void tst_files::readsEveryForm()
     QString got = count ? reading.puzzles.at(count > 1).grid : reading.refusal;
     if (count > 1)
         got.prepend(QString::number(count) + u':');
-    QVERIFY2(count ? got == expected : got.startsWith(expected), qPrintable(got));
+    QVERIFY2(count ? got == expected : got.contains(expected), qPrintable(got));
 
     QVERIFY(QTest::qWaitForWindowExposed(form));
     writeFile(path(QStringLiteral("p.txt")), bytes);

@@ -61,6 +61,7 @@ struct Line
     Kind kind = Skip;
     QList<Cell> cells;
     QString text; // a heading, or what is wrong with the line
+    int fields = 0; // of a row separated by commas, semicolons or tabs, the end one too
 };
 
 QString where(int line, int column)
@@ -158,6 +159,7 @@ Line readSeparated(const QString &line, int number, QChar separator)
         cells << Cell{field.isEmpty() ? QChar() : field.at(0), number, column};
         start = end + 1;
     }
+    out.fields = int(cells.size());
     if (cells.size() == Side + 1 && cells.last().c.isNull())
         cells.removeLast();
     if (cells.size() == Side || cells.size() == PuzzleFile::Cells) {
@@ -224,19 +226,22 @@ Line classify(QString line, int number, bool afterSection)
         out.kind = Row;
         return out;
     }
-    // Read by position: a blank is an open cell, and a row cut short ends in open ones.
+    // Read by position: a blank is an open cell. Only a row nine characters wide is read
+    // so: in a shorter one, a lost cell could not be told from a blank cut off its end.
+    // Blanks outside the first and last upright only indent the row.
+    qsizetype from = 0, to = line.size();
+    for (qsizetype i = 0; i < line.size() && line.at(i).isSpace(); ++i)
+        from = i + 1 < line.size() && isUpright(line.at(i + 1)) ? i + 1 : from;
+    for (qsizetype i = line.size() - 1; i >= 0 && line.at(i).isSpace(); --i)
+        to = i > 0 && isUpright(line.at(i - 1)) ? i : to;
     QList<Cell> placed;
-    for (int i = 0; i < line.size(); ++i)
+    for (qsizetype i = from; i < to; ++i)
         if (!isUpright(line.at(i)))
-            placed << Cell{line.at(i), number, i + 1};
-    while (!placed.isEmpty() && placed.last().c.isSpace())
-        placed.removeLast();
+            placed << Cell{line.at(i), number, int(i + 1)};
     bool inner = false;
     for (const Cell &cell : placed)
         inner = inner || cell.c.isSpace();
-    if (inner && placed.size() <= Side) {
-        while (placed.size() < Side)
-            placed << Cell{u' ', number, 0};
+    if (inner && placed.size() == Side) {
         out.cells = placed;
         out.kind = Row;
         return out;
@@ -246,6 +251,12 @@ Line classify(QString line, int number, bool afterSection)
                               "line 81.")
                    .arg(number)
                    .arg(cellCount(out.cells.size()));
+    // Near the form with blanks for open cells: then its width is what is wrong.
+    if (inner && placed.size() <= Side + 2)
+        out.text = QStringLiteral("Line %1 is %2 characters wide, where a row with blanks for "
+                                  "open cells is nine.")
+                       .arg(number)
+                       .arg(placed.size());
     out.cells.clear();
     return out;
 }
@@ -298,7 +309,7 @@ Reading readGrids(const QStringList &lines)
     }
 
     QList<Cell> pending;
-    int rows = 0, start = 0;
+    int rows = 0, start = 0, fields = 0;
     QString label;
     const auto add = [&](const QList<Cell> &cells, int line) {
         Puzzle puzzle;
@@ -331,9 +342,19 @@ Reading readGrids(const QStringList &lines)
             label = line.text;
         else if (kind == Whole)
             reading.refusal = add(line.cells, n);
+        else if (rows > 0 && line.fields != fields)
+            // A row cut short before an end separator would shift its cells.
+            reading.refusal = QStringLiteral("Line %1 holds %2 fields, where line %3 holds %4; the "
+                                             "rows of a grid end alike.")
+                                  .arg(n)
+                                  .arg(line.fields)
+                                  .arg(start)
+                                  .arg(fields);
         else {
-            if (rows++ == 0)
+            if (rows++ == 0) {
                 start = n;
+                fields = line.fields;
+            }
             pending += line.cells;
             if (rows == Side) {
                 reading.refusal = add(pending, start);
