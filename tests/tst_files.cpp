@@ -1,5 +1,7 @@
 #include "files/commondialog.h"
 #include "files/fileread.h"
+#include "files/puzzlefile.h"
+#include "files/puzzletext.h"
 #include "support.h"
 
 #include <QAbstractFileIconProvider>
@@ -48,6 +50,8 @@ private slots:
     void loadSurvivesCommandDuringYield();
     void clipboardCarriesPuzzle();
     void droppedFileLoads();
+    void readsEveryForm_data();
+    void readsEveryForm();
 
 private:
     Form1 *form = nullptr;
@@ -58,6 +62,7 @@ private:
     void answerDialog(const QString &fileName);
     QString snapshot() const;
     QString saveAsNobody(const QString &fileName);
+    bool drop(const QMimeData *data);
 };
 
 static QByteArray readAll(const QString &fileName)
@@ -66,10 +71,7 @@ static QByteArray readAll(const QString &fileName)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
-static const QString formsRead = QStringLiteral(
-    "\r\rVarnodel reads its own puzzle file, 81 lines of one cell each, or a grid of 81 cells, row "
-    "by row: one line of 81 characters or nine lines of nine, a digit for a given and . 0 * _ "
-    "or x for an open cell.");
+static const QString formsRead = "\r\r" + PuzzleText::formsText();
 
 static void writeFile(const QString &fileName, const QByteArray &bytes)
 {
@@ -131,7 +133,8 @@ void tst_files::saveWritesBoxTexts()
     QVERIFY(messages.isEmpty());
 }
 
-// Every box text comes back in its box, and the loaded texts become givens.
+// Every box text comes back in its box, and the loaded texts become givens; a 0 is no
+// Sudoku digit and comes back as an open cell.
 void tst_files::saveThenLoadRestoresTexts()
 {
     const QStringList texts{"1", "", "0", "9"};
@@ -142,8 +145,8 @@ void tst_files::saveThenLoadRestoresTexts()
     form->cmdClear_Click();
     form->cmdGet_Click();
     for (int i = 0; i < 81; ++i)
-        QCOMPARE(form->Row1[i]->text(), texts.at(i % texts.size()));
-    QCOMPARE(boxColours(*form).left(4), QStringLiteral("YWYY"));
+        QCOMPARE(form->Row1[i]->text(), QString(texts.at(i % texts.size())).remove(u'0'));
+    QCOMPARE(boxColours(*form).left(4), QStringLiteral("YWWY"));
 }
 
 // Save File writes only what Get File gives back unchanged: for random grids of digits,
@@ -172,7 +175,8 @@ void tst_files::saveWritesOnlyWhatLoadsBack()
         if (firstOdd == texts.cend()) {
             form->cmdClear_Click();
             form->cmdGet_Click();
-            QCOMPARE(boxTexts(*form), nineLines([&](int i) { return texts.at(i); }));
+            QCOMPARE(boxTexts(*form),
+                     nineLines([&](int i) { return QString(texts.at(i)).remove(u'0'); }));
         } else {
             QVERIFY(!QFile::exists(name));
             const int cell = int(firstOdd - texts.cbegin()) + 1;
@@ -294,12 +298,14 @@ void tst_files::badFileLeavesWindowAlone_data()
     QTest::addColumn<QString>("problem");
     QTest::newRow("missing") << "missing.txt" << QByteArray() << "There is no such file.";
     QTest::newRow("folder") << "folder" << QByteArray() << "It is a folder, not a puzzle file.";
-    QTest::newRow("empty") << "empty.txt" << QByteArray("") << "The file is empty.";
+    QTest::newRow("empty") << "empty.txt" << QByteArray("") << "It is empty.";
     QTest::newRow("short") << "short.txt" << puzzleFileBytes(QString(80, u'.'))
                            << "It holds only 80 of the 81 cells a puzzle file needs." + formsRead;
     QTest::newRow("long item") << "long.txt" << QByteArray(200, '1') + "\r\n"
-                               << "Cell 1 holds more than 100 characters." + formsRead;
-    QTest::newRow("too large") << "large.txt" << QByteArray(70000, '\n')
+                               << "Line 1 holds 200 cells, where a row holds nine and a puzzle "
+                                  "on one line 81."
+            + formsRead;
+    QTest::newRow("too large") << "large.txt" << QByteArray(PuzzleFile::MaxFileSize + 1, '\n')
                                << "It is too large to be a puzzle file.";
     const QString notPuzzle = "It is not a puzzle: a cell takes one digit, or nothing.\r";
     QTest::newRow("a letter") << "letter.txt"
@@ -604,8 +610,9 @@ void tst_files::loadSurvivesCommandDuringYield()
     QCOMPARE(messages.size(), 1); // the Solve after the load ran to its outcome
 }
 
-// Ctrl+Shift+V, even in a given's box, puts a grid text into the boxes and changes
-// nothing else; Ctrl+Shift+C gives the grid as one line, or names the boxes it cannot.
+// Ctrl+Shift+V, even in a given's box, loads a grid text as Get File loads a file: the
+// last puzzle's givens, candidates and Solved go, and Solve runs. Ctrl+Shift+C gives the
+// grid as one line, or names the boxes it cannot.
 void tst_files::clipboardCarriesPuzzle()
 {
     QClipboard *clipboard = QGuiApplication::clipboard();
@@ -615,11 +622,12 @@ void tst_files::clipboardCarriesPuzzle()
     setGrid(*form, simplePuzzle);
     form->cmdSolve_Click();
     messages.clear();
-    const QString before = snapshot();
     clipboard->setText(rows(hardPuzzle).replace(u'.', u'0'));
     press(Qt::Key_V);
     QCOMPARE(boxTexts(*form), rows(hardPuzzle));
-    QCOMPARE(snapshot().section(u'\n', 9), before.section(u'\n', 9)); // colours, candidates, Solved
+    QCOMPARE(boxColours(*form),
+             rows(hardPuzzle).replace(QRegularExpression("[1-9]"), "Y").replace(u'.', u'W'));
+    QCOMPARE(form->Solved, 0);
     clipboard->setText(QStringLiteral("no puzzle"));
     press(Qt::Key_V);
     press(Qt::Key_C);
@@ -627,11 +635,22 @@ void tst_files::clipboardCarriesPuzzle()
     form->Row1[5]->setText(QStringLiteral("0")); // would read back as an open cell
     press(Qt::Key_C);
     QCOMPARE(clipboard->text(), hardPuzzle);
-    QCOMPARE(messages.size(), 2);
-    QVERIFY(messages.at(0).startsWith(QStringLiteral("The clipboard holds no puzzle.\r\r")));
-    QCOMPARE(messages.at(1),
+    QCOMPARE(messages.size(), 3);
+    QCOMPARE(messages.at(0), guidanceMessage);
+    QVERIFY(messages.at(1).startsWith(QStringLiteral("The clipboard holds no puzzle.\r\r")));
+    QCOMPARE(messages.at(2),
              "Only digits 1 to 9 and empty cells can be copied.\rCell 6 holds "
              "\"0\"\rCorrect these cells and copy again.");
+}
+
+// Drags data onto the middle box and drops it; says whether the window took the drag.
+bool tst_files::drop(const QMimeData *data)
+{
+    const QPoint at = form->Row1[40]->mapTo(form, form->Row1[40]->rect().center());
+    using System = QWindowSystemInterface;
+    const auto entered = System::handleDrag(form->windowHandle(), data, at, Qt::CopyAction, {}, {});
+    System::handleDrop(form->windowHandle(), data, at, Qt::CopyAction, {}, {});
+    return entered.isAccepted();
 }
 
 // A file dragged from a file manager onto a box loads as Get File would; a dragged text
@@ -644,18 +663,198 @@ void tst_files::droppedFileLoads()
     file.setUrls({QUrl::fromLocalFile(path(QStringLiteral("line.txt")))});
     file.setText(file.urls().constFirst().toString()); // as file managers offer it
     text.setText(QStringLiteral("5"));
-    const QPoint at = form->Row1[40]->mapTo(form, form->Row1[40]->rect().center());
-    QWindow *window = form->windowHandle();
-    const auto drop = [&](const QMimeData *data) {
-        using System = QWindowSystemInterface;
-        const auto entered = System::handleDrag(window, data, at, Qt::CopyAction, {}, {});
-        System::handleDrop(window, data, at, Qt::CopyAction, {}, {});
-        return entered.isAccepted();
-    };
     QVERIFY(!drop(&text));
     QVERIFY(drop(&file));
     QTRY_COMPARE(boxTexts(*form), rows(simplePuzzle));
     QCOMPARE(messages, QStringList{solvedMessage});
+}
+
+static const QString sample = QStringLiteral(
+    "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79");
+
+// Nine lines, one a row of the puzzle, each as row() writes it, then end.
+static QString nine(const std::function<QString(QString)> &row, const QString &end = "\n",
+                    const QString &puzzle = sample)
+{
+    QString text;
+    for (int r = 0; r < 9; ++r)
+        text += row(puzzle.mid(9 * r, 9)) + end;
+    return text;
+}
+
+// A row's cells joined by a separator, open cells written as open.
+static QString fields(const QString &row, const QString &open, const QString &separator)
+{
+    QStringList cells;
+    for (QChar c : row)
+        cells << (c == u'.' ? open : QString(c));
+    return cells.join(separator);
+}
+
+void tst_files::readsEveryForm_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("expected"); // the cells ('.' open), "N:" and the second of
+                                           // N puzzles, or part of the refusal
+    const QString P = sample, H = hardPuzzle;
+    const auto u8 = [](const QString &text) { return text.toUtf8(); };
+    const auto zeros = [](QString row) { return row.replace(u'.', u'0'); };
+    QString lines81, json, blanks;
+    for (QChar c : P)
+        lines81 += c + QStringLiteral("\n");
+    for (int r = 0; r < 9; ++r)
+        json += (r ? ",[" : "[[") + fields(P.mid(9 * r, 9), "null", ",") + "]";
+    QStringEncoder utf16(QStringEncoder::Utf16LE, QStringEncoder::Flag::WriteBom);
+    const QByteArray tabs16 = utf16.encode(nine([](QString r) { return fields(r, "", "\t"); }));
+    const auto boxes = [](const QString &r) {
+        return "\u2502" + r.left(3) + "\u2502" + r.mid(3, 3) + "\u2502" + r.mid(6) + "\u2502";
+    };
+    const QString rule = "\u251c\u2500\u2500\u2500\u253c\u2500\u2500\u2500\u253c\u2500\u2500\u2500"
+                         "\u2524\n";
+    QTest::newRow("own file") << puzzleFileBytes(P) << P;
+    QTest::newRow("own file, UTF-8 mark") << "\xEF\xBB\xBF" + puzzleFileBytes(P) << P;
+    QTest::newRow("own file, 0 open") << puzzleFileBytes(zeros(P)) << P;
+    QTest::newRow("81 lines of a digit or .") << u8(lines81) << P;
+    QTest::newRow("one line") << u8(P) << P;
+    QTest::newRow("one line, NBSP, fields") << "\xA0" + P.toLatin1() + "\t4.5  id17\r\n" << P;
+    QTest::newRow("nine lines, zeros") << u8(nine(zeros)) << P;
+    QTest::newRow("commas, trailing comma")
+        << u8(nine([](QString r) { return fields(r, "", ",") + ","; }, "\r\n")) << P;
+    QTest::newRow("commas, zeros, blank lines")
+        << u8(nine([](QString r) { return fields(r, "0", ","); }, "\n\n")) << P;
+    QTest::newRow("semicolons, dots")
+        << u8(nine([](QString r) { return fields(r, ".", ";"); })) << P;
+    QTest::newRow("tabs, UTF-16") << tabs16 << P;
+    QTest::newRow("drawn, comments, CR LF")
+        << u8("# from a newspaper\n  #\tday 3\n" + nine([](QString r) {
+                  return r.left(3) + " | " + r.mid(3, 3) + " | " + r.mid(6) + "\r\n+---+---+---+";
+              }))
+        << P;
+    QTest::newRow("stars, rules of =, mark ?")
+        << u8(nine([](QString r) { return "| " + fields(r, "?", " ") + " |\n*=====*"; })) << P;
+    QTest::newRow("box drawing") << u8(nine([&](QString r) { return boxes(r) + "\n" + rule; }))
+                                 << P;
+    QTest::newRow("dashes, rules")
+        << u8(nine([](QString r) { return r.replace(u'.', u'-') + "\n---+---+---"; })) << P;
+    QTest::newRow("blanks by position")
+        << u8(nine([](QString r) { return "|" + r.replace(u'.', u' ') + "|"; })) << P;
+    QTest::newRow("heading, comments, X")
+        << u8("Grid 01\n// from the paper\n; easy\n"
+              + nine([](QString r) { return r.replace(u'.', u'X') + " ; # row"; }))
+        << P;
+    QTest::newRow(".sdk") << u8("#Aauthor\n[Puzzle]\n" + nine(zeros) + "[State]\n"
+                                + QStringLiteral("123456789\n").repeated(9))
+                          << P;
+    QTest::newRow("JSON") << u8(json + "]") << P;
+    QTest::newRow("OpenSudoku XML")
+        << u8("<?xml version=\"1.0\"?>\n<opensudoku>\n<game data=\"" + zeros(P)
+              + "\"/>\n<game data=\"" + zeros(H) + "\"/></opensudoku>\n")
+        << "2:" + H;
+    QTest::newRow("a line each, fields") << u8(P + "\n" + H + ",3.2\n" + P + " x\n") << "3:" + H;
+    QTest::newRow("grids under headings")
+        << u8("Grid 01\n" + nine(zeros) + "\nGrid 02\n" + nine(zeros, "\n", H)) << "2:" + H;
+    QTest::newRow("old open marks") << u8(QStringLiteral("*_x").repeated(27)) << QString(81, u'.');
+
+    QTest::newRow("row of eight, row of ten")
+        << u8(P.left(8) + "\n." + nine([](QString r) { return r; }).mid(10))
+        << "Line 1 holds 8 cells, where a row holds nine and a puzzle on one line 81.";
+    QTest::newRow("commas, row of eight, row of ten")
+        << u8(nine([](QString r) {
+                  return fields(r, "", ",");
+              }).replace(QRegularExpression("^5,(.*\n)"), "\\15,"))
+        << "Line 1 holds 8 cells separated by \",\", where a row holds nine.";
+    QTest::newRow("trailing commas, a field of two")
+        << u8(nine([](QString r) { return fields(r, "", ",") + ","; }).replace("8,,3", "8,,37"))
+        << "It holds 89 items, separated by commas and line ends, where a puzzle file holds 81; "
+           "item 85, on line 9, would be left unread.\rLine 5, character 9: \"7\" does not fit";
+    QTest::newRow("two marks")
+        << u8(P.left(9).replace(u'.', u'-') + "\n" + nine([](QString r) { return r; }).mid(10))
+        << "Line 1, character 3: \"-\" marks an open cell, where line 2, character 2 marks one "
+           "with \".\"";
+    QTest::newRow("blanks by position, cut short")
+        << u8(nine([](QString r) { return r.replace(u'.', u' ').trimmed(); }))
+        << "Line 1 is 5 characters wide, where a row with blanks for open cells is nine.";
+    QTest::newRow("commas, one row without its end comma")
+        << u8(nine([](QString r) {
+                  return fields(r, "", ",") + ",";
+              }).replace(",,,,,\n6", ",,,,\n6"))
+        << "Line 2 holds 10 fields, where line 1 holds 9; the rows of a grid end alike.";
+    QTest::newRow("a heading inside a grid")
+        << u8(nine([](QString r) { return r; }).insert(40, "Grid 01\n"))
+        << "Line 5 breaks into the grid that starts on line 1, after 4 of its nine rows.";
+    QTest::newRow("eight rows") << u8(nine([](QString r) { return r; }).left(80))
+                                << "The grid that starts on line 1 holds only 8 of its nine rows.";
+    QTest::newRow("80 cells") << u8(P.left(80)) << "Line 1 holds 80 cells, where a row holds nine";
+    QTest::newRow("a letter") << u8("a" + P.mid(1))
+                              << "Line 1, character 1: \"a\" marks an open cell, where line 1, "
+                                 "character 3 marks one with \".\"";
+    QTest::newRow("JSON, eight rows")
+        << u8(json.section("],", 0, 7) + "]]") << "It is JSON, but no array of nine rows";
+    QTest::newRow("OpenSudoku, short data")
+        << u8("<opensudoku>\n<game data=\"" + zeros(P).left(80) + "\"/></opensudoku>")
+        << "Line 2: the game's data holds 80 characters";
+    QTest::newRow("own file, 0012") << puzzleFileBytes(P).replace("7\r\n", "0012\r\n")
+                                    << "It is not a puzzle: a cell takes one digit, or nothing.\r"
+                                       "Line 5 holds \"0012\"\rLine 46 holds \"0012\"";
+    QTest::newRow("empty") << QByteArray() << "It is empty.";
+}
+
+// One reader for every way a puzzle comes in: the text gives its puzzle, or refuses with
+// its reason, and Get File, a dropped file and Ctrl+Shift+V all leave the same window,
+// a clean board of yellow givens solved from scratch, or the grid as it was.
+void tst_files::readsEveryForm()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, expected);
+    const QString text = PuzzleText::decode(bytes);
+    const PuzzleText::Reading reading = PuzzleText::read(text);
+    const qsizetype count = reading.puzzles.size();
+    QString got = count ? reading.puzzles.at(count > 1).grid : reading.refusal;
+    if (count > 1)
+        got.prepend(QString::number(count) + u':');
+    QVERIFY2(count ? got == expected : got.contains(expected), qPrintable(got));
+
+    QVERIFY(QTest::qWaitForWindowExposed(form));
+    writeFile(path(QStringLiteral("p.txt")), bytes);
+    answerDialog(path(QStringLiteral("p.txt")));
+    QMimeData file;
+    file.setUrls({QUrl::fromLocalFile(path(QStringLiteral("p.txt")))});
+    QStringList chooser;
+    form->chooserHook = [&chooser](const QStringList &labels) {
+        chooser << labels.value(1);
+        return 1;
+    };
+    QStringList outcomes;
+    for (int way = 0; way < 3; ++way) {
+        for (QLineEdit *box : form->txtNos)
+            box->hide();
+        setGrid(*form, simplePuzzle);
+        form->cmdSolve_Click();
+        form->Row1[0]->setText(QStringLiteral("6"));
+        setBackColor(form->Row1[0], 0xC0FFC0);
+        const QString before = snapshot();
+        messages.clear();
+        if (way == 0)
+            form->cmdGet_Click();
+        else if (way == 1)
+            QVERIFY(drop(&file));
+        else
+            QGuiApplication::clipboard()->setText(text), form->pastePuzzle();
+        QTRY_VERIFY(!messages.isEmpty());
+        for (QString &message : messages)
+            if (message.startsWith(QStringLiteral("Varnodel could not load the file\r"))
+                || message.startsWith(QStringLiteral("The clipboard holds no puzzle.\r\r")))
+                message = message.section(QStringLiteral("\r\r"), 1);
+        outcomes << snapshot() + u'\n' + messages.join(u'\n');
+        if (count == 0)
+            QCOMPARE(snapshot(), before);
+        else
+            QCOMPARE(boxColours(*form).remove(u'\n').remove(u'G').count(u'W'),
+                     expected.right(81).count(u'.'));
+    }
+    QCOMPARE(outcomes.at(1), outcomes.at(0));
+    QCOMPARE(outcomes.at(2), outcomes.at(0));
+    QCOMPARE(chooser.size(), count > 1 ? 3 : 0);
 }
 
 QTEST_MAIN(tst_files)

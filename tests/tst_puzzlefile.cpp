@@ -1,5 +1,4 @@
 #include "files/puzzlefile.h"
-#include "files/puzzleforms.h"
 
 #include <QtTest>
 
@@ -16,8 +15,6 @@ private slots:
     void writesLines_data();
     void writesLines();
     void writtenFilesReadBack();
-    void readsForms_data();
-    void readsForms();
 };
 
 // 81 lines with the given first lines, the rest empty, ended CR LF.
@@ -142,48 +139,6 @@ void tst_puzzlefile::writtenFilesReadBack()
     const PuzzleFile::ReadResult result = PuzzleFile::read(PuzzleFile::write(texts));
     QVERIFY(result.ok());
     QCOMPARE(result.items, texts);
-}
-
-void tst_puzzlefile::readsForms_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QString>("cells"); // the box texts, '.' for an empty one; none if refused
-    const QByteArray dots
-        = "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
-    QByteArray nine, drawn = "# from a newspaper\n  #\tday 3\n";
-    for (int row = 0; row < 9; ++row) {
-        const QByteArray r = dots.mid(9 * row, 9);
-        nine += QByteArray(r).replace('.', '0') + "\n";
-        drawn += (row % 3 ? "" : "+-----+-----+-----+\r\n") + r.left(3) + " | " + r.mid(3, 3)
-            + " | " + r.mid(6) + "\r\n";
-    }
-    const QString open(81, u'.');
-    QTest::newRow("one line, dots") << dots << QString(dots);
-    QTest::newRow("nine lines, zeros, LF") << nine << QString(dots);
-    QTest::newRow("boxes drawn, comments, CR LF") << drawn << QString(dots);
-    QTest::newRow("other open marks, byte-order mark")
-        << "\xEF\xBB\xBF" + QByteArray("*_x").repeated(27) << open;
-    QTest::newRow("81 lines: 0 is a given")
-        << QByteArray("0\r\n").repeated(81) << QString(81, u'0');
-    QTest::newRow("81 lines: commas, quotes") << lines("3,4\n\"7\"\n.") << "347" + open.left(78);
-    QTest::newRow("80 cells") << dots.left(80) << QString();
-    QTest::newRow("82 cells") << dots + "." << QString();
-    QTest::newRow("a letter") << "a" + dots.mid(1) << QString();
-}
-
-// Get File takes a grid text only where its own file's rule finds no 81 cells, so every
-// file that loaded before loads as before; a refusal names the forms it reads.
-void tst_puzzlefile::readsForms()
-{
-    QFETCH(QByteArray, bytes);
-    QFETCH(QString, cells);
-    const PuzzleFile::ReadResult result = PuzzleForms::read(bytes);
-    QString got;
-    for (const QString &item : result.items)
-        got += item.isEmpty() ? QStringLiteral(".") : item;
-    QCOMPARE(got, cells);
-    QCOMPARE(result.error.contains(QLatin1String("\r\rVarnodel reads its own puzzle file")),
-             cells.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(tst_puzzlefile)

@@ -113,23 +113,38 @@ A puzzle file is plain text of 81 lines, one for
 each cell, row by row from the top left: lines 1
 to 9 are the top row, lines 10 to 18 the second
 row, and so on. A line holds the cell's digit, or
-nothing for an open cell.
+nothing (or 0) for an open cell.
 
 Commas also separate cells, blanks before a digit
 are skipped, and a digit may stand in quotes.
 Any text editor can write one.""",
     """PUZZLES FROM ELSEWHERE
 
-Get File also reads a puzzle written as a grid:
-one line of 81 characters, or nine lines of nine,
-row by row. A digit is a given; . 0 * _ or x is
-an open cell. Lines that start with # are skipped,
-and so are | - + and blanks that draw the boxes.
+Get File also reads puzzles as other programs
+write them: one line of 81 characters, perhaps
+with a rating after it; nine lines of nine, with
+the boxes drawn or not, or with the cells
+separated by commas, semicolons or tabs, as a
+spreadsheet copies them. A digit is a given; one
+mark, such as . 0 - or a blank, is an open cell.
+Headings, and comments after # // or ;, are
+skipped. It reads .sdk files, 9x9 JSON arrays and
+OpenSudoku files too, in UTF-8 or UTF-16.""",
+    """PASTE, DROP AND COLLECTIONS
 
-Ctrl+Shift+V pastes such a puzzle into the grid;
-then click Solve. Ctrl+Shift+C copies the grid as
-one line of 81 characters, with . for open cells.
-A puzzle file dropped on the window is loaded.""",
+Ctrl+Shift+V loads the puzzle on the clipboard
+just as Get File loads a file: the old puzzle
+goes, and Varnodel solves the new one. A puzzle
+file dropped on the window loads the same way.
+Ctrl+Shift+C copies the grid as one line of 81
+characters, with . for open cells.
+
+A file that holds several puzzles opens a list
+of them: choose one with the arrow keys and
+press Enter, or press Escape to keep the grid.
+
+A text that is no puzzle is refused with the
+line and the character that does not fit.""",
     """KEYS
 
 Alt and the underlined letter presses a button:

@@ -1,11 +1,11 @@
 #include "carefulsave.h"
 #include "commondialog.h"
 #include "fileread.h"
+#include "puzzlechooser.h"
 #include "puzzlefile.h"
-#include "puzzleforms.h"
+#include "puzzletext.h"
 #include "savecheck.h"
 #include "state/colours.h"
-#include "state/value.h"
 #include "ui/celllist.h"
 #include "ui/form1.h"
 
@@ -25,21 +25,6 @@ QString fileProblem(const char *what, const QString &fileName, const QString &pr
         .arg(QLatin1String(what), CellList::shortPath(QDir::toNativeSeparators(fileName)), problem);
 }
 
-// A puzzle takes one digit or nothing in a cell; a file with anything else (a letter,
-// the help file) is no puzzle, and loading it would only wipe the grid for a Solve that
-// must refuse it. Names the first such items by the line they stand on.
-QString unusableItems(const PuzzleFile::ReadResult &result)
-{
-    QStringList lines;
-    for (qsizetype k = 0; k < result.items.size(); ++k)
-        if (!isCellText(result.items.at(k)))
-            lines << QStringLiteral("Line %1 holds %2")
-                         .arg(result.lines.at(k))
-                         .arg(CellList::quoted(result.items.at(k)));
-    return CellList::refusal(
-        QStringLiteral("It is not a puzzle: a cell takes one digit, or nothing."), lines);
-}
-
 // Save File starts where the user can save: the program's folder (beside the sample
 // puzzles) when it is writable, as it is in a build; an installed program's folder is
 // not, so then the documents folder, or the home folder when there is none.
@@ -54,23 +39,6 @@ QString saveFolder()
 
 } // namespace
 
-// Reads and checks the whole file before anything in the window changes, so a file
-// that cannot be loaded leaves the grid exactly as it was.
-bool Form1::readPuzzleFile(const QString &fileName, QStringList &items)
-{
-    const FileRead::Result file = FileRead::readRegularFile(fileName, PuzzleFile::MaxFileSize);
-    QString problem = file.problem;
-    if (problem.isEmpty()) {
-        const PuzzleFile::ReadResult result = PuzzleForms::read(file.bytes);
-        problem = result.ok() ? unusableItems(result) : result.error;
-        items = result.items;
-    }
-    if (problem.isEmpty())
-        return true;
-    MsgBox(fileProblem("load", fileName, problem));
-    return false;
-}
-
 void Form1::cmdGet_Click()
 {
     CommonDialog1->InitDir = QCoreApplication::applicationDirPath();
@@ -79,7 +47,8 @@ void Form1::cmdGet_Click()
     loadPuzzleFile(CommonDialog1->FileName);
 }
 
-// Loads a puzzle box by box, marks every filled box as a given, and solves it.
+// Reads and checks the whole file before anything in the window changes, so a file
+// that cannot be loaded leaves the grid exactly as it was.
 void Form1::loadPuzzleFile(const QString &fileName)
 {
     // A load's waits let timers and drops through, but never a second load: two files
@@ -87,9 +56,33 @@ void Form1::loadPuzzleFile(const QString &fileName)
     if (m_loading)
         return;
     QScopedValueRollback<bool> loading(m_loading, true);
-    QStringList items;
-    if (!readPuzzleFile(fileName, items))
+    const FileRead::Result file = FileRead::readRegularFile(fileName, PuzzleFile::MaxFileSize);
+    PuzzleText::Reading reading;
+    if (file.problem.isEmpty())
+        reading = PuzzleText::read(PuzzleText::decode(file.bytes));
+    const QString problem = file.problem.isEmpty() ? reading.refusal : file.problem;
+    if (!problem.isEmpty()) {
+        MsgBox(fileProblem("load", fileName, problem));
         return;
+    }
+    loadPuzzle(reading);
+}
+
+// Loads a puzzle box by box, marks every filled box as a given, and solves it; of a
+// collection, the one the player chooses.
+void Form1::loadPuzzle(const PuzzleText::Reading &reading)
+{
+    int chosen = 0;
+    if (reading.puzzles.size() > 1) {
+        QStringList labels;
+        labels.reserve(reading.puzzles.size());
+        for (const PuzzleText::Puzzle &puzzle : reading.puzzles)
+            labels << puzzle.label;
+        chosen = chooserHook ? chooserHook(labels) : PuzzleChooser::choose(this, labels);
+        if (chosen < 0 || chosen >= reading.puzzles.size())
+            return;
+    }
+    const QStringList items = reading.puzzles.at(chosen).cells();
 
     Solved = 0;
     // The shared counter follows the load box by box, but the load keeps its own place:

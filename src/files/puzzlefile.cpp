@@ -4,15 +4,14 @@ namespace PuzzleFile {
 
 namespace {
 
-bool isLineEnd(char c)
+bool isLineEnd(QChar c)
 {
-    return c == '\r' || c == '\n';
+    return c == u'\r' || c == u'\n';
 }
 
 // A whole number written in decimal digits is taken as its value's decimal text.
-QString normalised(const QByteArray &raw, bool quoted)
+QString normalised(const QString &text, bool quoted)
 {
-    QString text = QString::fromLatin1(raw);
     if (quoted || text.isEmpty())
         return text;
     for (QChar c : text)
@@ -28,18 +27,23 @@ QString normalised(const QByteArray &raw, bool quoted)
 
 ReadResult read(const QByteArray &bytes)
 {
+    return read(QString::fromLatin1(bytes));
+}
+
+ReadResult read(const QString &text)
+{
     ReadResult result;
-    const qsizetype size = bytes.size();
+    const qsizetype size = text.size();
     qsizetype pos = 0;
     // Line ends are counted up to `counted`; a CR LF pair is one, as is a lone CR or LF.
     int line = 1;
     qsizetype counted = 0;
     while (result.items.size() < Cells) {
-        while (pos < size && (bytes[pos] == ' ' || bytes[pos] == '\t'))
+        while (pos < size && (text[pos] == u' ' || text[pos] == u'\t'))
             ++pos;
         for (; counted < pos; ++counted)
-            if (bytes[counted] == '\n'
-                || (bytes[counted] == '\r' && (counted + 1 == size || bytes[counted + 1] != '\n')))
+            if (text[counted] == u'\n'
+                || (text[counted] == u'\r' && (counted + 1 == size || text[counted + 1] != u'\n')))
                 ++line;
         if (pos >= size) {
             result.error = size == 0
@@ -51,11 +55,11 @@ ReadResult read(const QByteArray &bytes)
             return result;
         }
 
-        QByteArray raw;
+        QString raw;
         bool quoted = false;
-        if (bytes[pos] == '"') {
+        if (text[pos] == u'"') {
             quoted = true;
-            const qsizetype close = bytes.indexOf('"', pos + 1);
+            const qsizetype close = text.indexOf(u'"', pos + 1);
             if (close < 0) {
                 result.error = QStringLiteral("Cell %1 opens a quote that is never closed.")
                                    .arg(result.items.size() + 1);
@@ -63,16 +67,16 @@ ReadResult read(const QByteArray &bytes)
                 result.lines.clear();
                 return result;
             }
-            raw = bytes.mid(pos + 1, close - pos - 1);
+            raw = text.mid(pos + 1, close - pos - 1);
             pos = close + 1;
             // Whatever stands between the closing quote and the separator is dropped.
-            while (pos < size && bytes[pos] != ',' && !isLineEnd(bytes[pos]))
+            while (pos < size && text[pos] != u',' && !isLineEnd(text[pos]))
                 ++pos;
         } else {
             const qsizetype start = pos;
-            while (pos < size && bytes[pos] != ',' && !isLineEnd(bytes[pos]))
+            while (pos < size && text[pos] != u',' && !isLineEnd(text[pos]))
                 ++pos;
-            raw = bytes.mid(start, pos - start);
+            raw = text.mid(start, pos - start);
         }
 
         if (raw.size() > MaxItemLength) {
@@ -84,15 +88,17 @@ ReadResult read(const QByteArray &bytes)
             return result;
         }
         result.items << normalised(raw, quoted);
+        result.raw << raw;
         result.lines << line;
 
         if (pos < size) {
-            if (bytes[pos] == '\r' && pos + 1 < size && bytes[pos + 1] == '\n')
+            if (text[pos] == u'\r' && pos + 1 < size && text[pos + 1] == u'\n')
                 pos += 2;
             else
                 ++pos;
         }
     }
+    result.end = pos;
     return result;
 }
 

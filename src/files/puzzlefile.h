@@ -7,15 +7,18 @@
 namespace PuzzleFile {
 
 constexpr int Cells = 81;
-// No real puzzle file comes near these; anything larger is not one.
-constexpr qint64 MaxFileSize = 64 * 1024;
+// Room for collections of some hundred thousand puzzles, one a line; anything larger is
+// no puzzle file, and no cell text comes near the item length.
+constexpr qint64 MaxFileSize = 8 * 1024 * 1024;
 constexpr int MaxItemLength = 100;
 
 struct ReadResult
 {
     QStringList items; // the 81 box texts, when the file could be read
     QList<int> lines; // the line each item starts on, counted from 1
+    QStringList raw; // each item as the file holds it, leading zeros kept
     QString error; // why not, otherwise
+    qsizetype end = 0; // where the text after the 81st item starts
     bool ok() const { return error.isEmpty(); }
 };
 
@@ -24,6 +27,8 @@ struct ReadResult
 // number loses its leading zeros. Bytes are Latin-1 characters; nothing after the 81st
 // item is read.
 ReadResult read(const QByteArray &bytes);
+// The same rule over text already decoded.
+ReadResult read(const QString &text);
 
 // The bytes Save File writes: each box text on a line of its own, ended by CR LF.
 QByteArray write(const QStringList &texts);

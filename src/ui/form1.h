@@ -16,6 +16,9 @@ class QMenu;
 class QPushButton;
 class CommonDialog;
 class frmHelp;
+namespace PuzzleText {
+struct Reading;
+}
 
 // The main window. It owns the puzzle, its controls and every command; the members
 // below are defined across the source folders, one concern to a file.
@@ -85,6 +88,7 @@ public:
     void loadPuzzleFile(const QString &fileName);
 
     // The clipboard and drag and drop: a puzzle comes in as text or as a dropped file.
+    // Ctrl+Shift+V loads the clipboard's puzzle as Get File loads a file's.
     void pastePuzzle();
     void copyPuzzle();
 
@@ -100,6 +104,9 @@ public:
     // instead of ending the process.
     std::function<void(const QString &)> msgBoxHook;
     std::function<void()> quitHook;
+    // Test seam: when set, it answers the chooser of a collection in place of the real
+    // one, given the puzzles' labels: the index chosen, or -1 for a cancel.
+    std::function<int(const QStringList &)> chooserHook;
 
     frmHelp *helpWindow() const { return m_help; }
 
@@ -124,7 +131,7 @@ private:
     void clearCandidate(int cell, int digit);
     bool solutionIsComplete() const;
     QString unusableTexts() const;
-    bool readPuzzleFile(const QString &fileName, QStringList &items);
+    void loadPuzzle(const PuzzleText::Reading &reading);
 
     frmHelp *m_help = nullptr;
     int m_lastBox = 0; // the puzzle box that last had the focus

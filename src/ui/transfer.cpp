@@ -1,6 +1,7 @@
 #include "celllist.h"
 #include "files/puzzlefile.h"
 #include "files/puzzleforms.h"
+#include "files/puzzletext.h"
 #include "form1.h"
 
 #include <QAction>
@@ -9,6 +10,7 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QScopedValueRollback>
 #include <QTimer>
 
 namespace {
@@ -50,20 +52,25 @@ void Form1::createTransfer()
     }
 }
 
-// Fills the boxes as typing would, and nothing else: the player clicks Solve.
+// The clipboard's text is read as a file's would be, and its puzzle loads as Get File
+// loads one: a clean board, its givens yellow, then Solve.
 void Form1::pastePuzzle()
 {
+    if (m_loading)
+        return;
+    QScopedValueRollback<bool> loading(m_loading, true);
     // No puzzle is longer than a puzzle file may be; a huge clipboard is not read through.
     const QString text = QGuiApplication::clipboard()->text();
-    const QStringList texts
-        = text.size() > PuzzleFile::MaxFileSize ? QStringList() : PuzzleForms::readGrid(text);
-    if (texts.isEmpty()) {
-        MsgBox(QStringLiteral("The clipboard holds no puzzle.\r\rCtrl+Shift+V takes %1.")
-                   .arg(PuzzleForms::gridFormsText()));
+    PuzzleText::Reading reading;
+    if (text.size() > PuzzleFile::MaxFileSize)
+        reading.refusal = QStringLiteral("It is too large to be a puzzle.");
+    else
+        reading = PuzzleText::read(text);
+    if (!reading.refusal.isEmpty()) {
+        MsgBox(QStringLiteral("The clipboard holds no puzzle.\r\r") + reading.refusal);
         return;
     }
-    for (int index = 0; index <= 80; ++index)
-        Row1[index]->setText(texts.at(index));
+    loadPuzzle(reading);
 }
 
 void Form1::copyPuzzle()
