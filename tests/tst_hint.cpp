@@ -92,14 +92,20 @@ void tst_hint::answers_data()
         << "Some digit in the grid is wrong."
         << "Cell 9 can take no digit: its row, column and box hold every digit from 1 to 9 "
            "between them.";
+    QTest::newRow("digit with no place left")
+        << ".7..6........................................7...8...5...6...7...8...9...6...7..."
+        << Kind::NoPlace << 0 << 0 << Technique::None << "Some digit in the grid is wrong."
+        << "In row 8, 7 has no place left: every open cell there sees one already.";
     QTest::newRow("typed digits off the solution")
-        << puzzle.left(35) + "h" + puzzle.mid(36, 7) + "a" + puzzle.mid(44) << Kind::WrongDigit
-        << 36 << 0 << Technique::None << "Cell 44 does not fit it either."
-        << "Cell 36 does not fit the solution.";
+        << puzzle.left(3) + "b.i" + puzzle.mid(6) << Kind::WrongDigit << 4 << 0 << Technique::None
+        << "Cell 6 does not fit it either."
+        << "Cell 4 does not fit the solution.";
+    QString typed = puzzle;
+    for (QChar &ch : typed)
+        ch = ch.isDigit() ? QChar(ch.unicode() - u'1' + u'a') : ch;
     QTest::newRow("typed digits without a solution")
-        << QString("abcdefg" + QString(27, u'.') + "h" + QString(27, u'.') + "h")
-        << Kind::NoSolution << 0 << 0 << Technique::None << QString()
-        << "The digits in the grid allow no solution: some digit is wrong.";
+        << typed.left(3) + "b" + typed.mid(4) << Kind::NoSolution << 0 << 0 << Technique::None
+        << QString() << "The digits in the grid allow no solution: some digit is wrong.";
     QTest::newRow("givens with many solutions")
         << puzzle.left(40) << Kind::ManySolutions << 0 << 0 << Technique::None
         << "A hint needs a puzzle with exactly one solution."

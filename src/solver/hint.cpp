@@ -26,9 +26,16 @@ Mask bit(int n)
     return Mask(1u << n);
 }
 
+// Bits set in a mask of up to ten bits, looked up: counting is most of the search.
 int count(Mask m)
 {
-    return int(qPopulationCount(m));
+    static const auto counts = [] {
+        std::array<quint8, 1024> table{};
+        for (int i = 1; i < 1024; ++i)
+            table[i] = quint8(table[i / 2] + (i & 1));
+        return table;
+    }();
+    return counts[m & 1023];
 }
 
 // The 27 units (rows 0-8, columns 9-17, boxes 18-26) and the units of every cell. In a
@@ -107,13 +114,41 @@ struct Board
         return m;
     }
     bool stepRemoved(int c, int d) const { return !digit[c] && removedBy[c][d] >= 0; }
+    void place(int c, int d)
+    {
+        digit[c] = d;
+        cand[c] = 0;
+        for (int u : table().units[c])
+            for (int peer : table().cells[u])
+                cand[peer] &= ~bit(d);
+    }
+    // A digit that a unit still needs but none of its open cells can take: -1 for none,
+    // else 10 * unit + digit.
+    int missingPlace() const
+    {
+        for (int u = 0; u < 27; ++u) {
+            const Mask placedHere = placed(u);
+            for (int d = 1; d <= 9; ++d)
+                if (!(placedHere & bit(d)) && !positions(u, d))
+                    return 10 * u + d;
+        }
+        return -1;
+    }
 };
 
 // The k-element subsets of the set bits of items, lowest first.
 template<typename F> bool forSubsets(Mask items, int k, F f)
 {
-    for (int m = 1; m < 512; ++m)
-        if ((m & ~items) == 0 && count(Mask(m)) == k && f(Mask(m)))
+    static const auto bySize = [] {
+        std::array<std::vector<Mask>, 10> lists;
+        for (int m = 1; m < 512; ++m)
+            lists[size_t(count(Mask(m)))].push_back(Mask(m));
+        return lists;
+    }();
+    if (count(items) < k)
+        return false;
+    for (Mask m : bySize[size_t(k)])
+        if ((m & ~items) == 0 && f(m))
             return true;
     return false;
 }
@@ -467,8 +502,8 @@ QStringList singleText(const Board &b, const Single &s, bool afterSteps)
         return lines;
     }
 
-    lines << Words::tr("%1 needs a %2, and cell %3 is the only place left for it (%4).")
-                 .arg(unitTitle(s.unit))
+    lines << Words::tr("In %1, %2 can only go in cell %3 (%4).")
+                 .arg(unitName(s.unit))
                  .arg(s.digit)
                  .arg(s.cell + 1)
                  .arg(techniqueName(s.technique));
@@ -640,7 +675,45 @@ const Solution &solutionOf(const std::array<int, 81> &givens)
         last.digits = givens;
         return last;
     }
-    std::array<int, 81> puzzle = givens;
+    // The digits the givens force are worked out first: they leave the solutions as they
+    // are, and spare QQWing's search, which on a sparse grid without a solution can run
+    // for minutes. A contradiction on the way means there is no solution.
+    Board forced(givens);
+    for (;;) {
+        bool placed = false;
+        for (int c = 0; c < 81; ++c) {
+            if (forced.digit[c])
+                continue;
+            if (!forced.cand[c]) {
+                last.count = 0;
+                return last;
+            }
+            if (count(forced.cand[c]) == 1) {
+                forced.place(c, int(qCountTrailingZeroBits(forced.cand[c])));
+                placed = true;
+            }
+        }
+        if (placed)
+            continue;
+        if (forced.missingPlace() >= 0) {
+            last.count = 0;
+            return last;
+        }
+        Single single;
+        Step step;
+        if (findSingle(forced, single)) {
+            forced.place(single.cell, single.digit);
+        } else if (nextStep(forced, step)) {
+            for (const CellDigit &r : step.removals)
+                forced.cand[r.first] &= ~bit(r.second);
+        } else {
+            break;
+        }
+    }
+    // QQWing counts no solution for a full grid: when the forced digits fill it, QQWing
+    // checks the givens themselves.
+    const bool full = std::find(forced.digit.begin(), forced.digit.end(), 0) == forced.digit.end();
+    std::array<int, 81> puzzle = full ? givens : forced.digit;
     qqwing::SudokuBoard board;
     last.count = board.setPuzzle(puzzle.data()) ? board.countSolutionsLimited() : 0;
     if (last.count == 1 && board.solve())
@@ -709,6 +782,16 @@ Answer find(const std::array<int, 81> &grid, const std::array<bool, 81> &givenCe
                          .arg(a.cell);
             return a;
         }
+    }
+
+    const int missing = b.missingPlace();
+    if (missing >= 0) {
+        a.kind = Kind::NoPlace;
+        a.text = Words::tr("In %1, %2 has no place left: every open cell there sees one "
+                           "already.\rSome digit in the grid is wrong.")
+                     .arg(unitName(missing / 10))
+                     .arg(missing % 10);
+        return a;
     }
 
     if (filled == 0) {

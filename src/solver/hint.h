@@ -12,6 +12,7 @@ namespace Hints {
 enum class Kind {
     Clash, // equal digits share a row, a column or a box
     NoCandidate, // an open cell that can take no digit
+    NoPlace, // a row, column or box that has no place left for a digit it needs
     NoSolution, // the givens allow no solution
     ManySolutions, // the givens allow more than one, or there are none at all
     WrongDigit, // a digit the player typed differs from the one solution
