@@ -23,7 +23,7 @@ void tst_yields::commandDuringSolve_data()
     QTest::addColumn<QString>("command");
     QTest::addColumn<int>("atYield");
     QTest::addColumn<QString>("puzzle");
-    const QStringList commands{"clear", "solve",      "grid",        "result", "get", "get bad",
+    const QStringList commands{"clear", "solve",      "grid",        "result", "get",  "get bad",
                                "save",  "type digit", "type letter", "about",  "help", "hint"};
     for (const QString &command : commands)
         for (int yield : {1, 2, 3, 5})
