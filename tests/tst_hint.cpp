@@ -153,6 +153,10 @@ void tst_hint::hintChangesNothingButTheFocus()
     catchMessages(form, messages);
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
+    // A 0, which Solve takes as a given, is refused by cell.
+    setGrid(form, QStringLiteral("..0"));
+    form.Hint->trigger();
+    QCOMPARE(messages.constFirst().split(u'\r').value(1), QStringLiteral("Cell 3 holds \"0\""));
     setGrid(form, hardPuzzle);
     form.cmdSolve_Click();
     // A wrong digit among the cell's candidates, so that nothing clashes.

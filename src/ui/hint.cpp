@@ -13,9 +13,17 @@ void Form1::Hint_Click()
     QStringList texts;
     for (const QLineEdit *box : Row1)
         texts << box->text();
-    const QString refusal = CellList::refusal(QStringLiteral("A cell takes one digit, or nothing."),
-                                              CellList::unusableCells(texts),
-                                              tr("Correct these cells and ask for a hint again."));
+    // Solve takes a 0 as a given; the hint has no use for a digit no Sudoku holds.
+    QStringList zeros;
+    for (int index = 0; index <= 80; ++index)
+        if (texts.at(index) == QLatin1String("0"))
+            zeros << CellList::cellLine(index + 1, texts.at(index));
+    const QString advice = tr("Correct these cells and ask for a hint again.");
+    QString refusal = CellList::refusal(QStringLiteral("A cell takes one digit, or nothing."),
+                                        CellList::unusableCells(texts), advice);
+    if (refusal.isEmpty())
+        refusal = CellList::refusal(tr("A hint needs the digits 1 to 9 and open cells only."),
+                                    zeros, advice);
     if (!refusal.isEmpty()) {
         MsgBox(refusal);
         return;
