@@ -190,9 +190,12 @@ void tst_monkey::randomPlay()
         } else if (roll < 90) {
             log << QStringLiteral("Save File");
             form.cmdSave->click();
-        } else if (roll < 93) {
+        } else if (roll < 92) {
             log << QStringLiteral("About");
             form.About->trigger();
+        } else if (roll < 93) {
+            log << QStringLiteral("Hint");
+            form.Hint->trigger();
         } else if (roll < 95) {
             log << QStringLiteral("HelpInfo");
             form.Info->trigger();

@@ -174,8 +174,10 @@ void tst_window::windowAndMenu()
     const QList<QAction *> menus = form.menuBar()->actions();
     QCOMPARE(menus.size(), 1);
     QCOMPARE(menus.at(0)->text(), QStringLiteral("&Help"));
-    QCOMPARE(form.Help->actions(), (QList<QAction *>{form.Info, form.About}));
+    QCOMPARE(form.Help->actions(), (QList<QAction *>{form.Info, form.Hint, form.About}));
     QCOMPARE(form.Info->text(), QStringLiteral("Help&Info"));
+    QCOMPARE(form.Hint->text(), QStringLiteral("&Hint"));
+    QCOMPARE(form.Hint->shortcut(), QKeySequence(Qt::Key_F2));
     QCOMPARE(form.About->text(), QStringLiteral("&About"));
 }
 

@@ -23,8 +23,8 @@ void tst_yields::commandDuringSolve_data()
     QTest::addColumn<QString>("command");
     QTest::addColumn<int>("atYield");
     QTest::addColumn<QString>("puzzle");
-    const QStringList commands{"clear", "solve",      "grid",        "result", "get", "get bad",
-                               "save",  "type digit", "type letter", "about",  "help"};
+    const QStringList commands{"clear", "solve",      "grid",        "result", "get",  "get bad",
+                               "save",  "type digit", "type letter", "about",  "help", "hint"};
     for (const QString &command : commands)
         for (int yield : {1, 2, 3, 5})
             for (const QString &puzzle : {simplePuzzle, hardPuzzle})
@@ -96,6 +96,8 @@ void tst_yields::commandDuringSolve()
                 form.About->trigger();
             else if (command == QLatin1String("help"))
                 form.Info->trigger();
+            else if (command == QLatin1String("hint"))
+                form.Hint->trigger();
         });
     };
     arm();

@@ -44,6 +44,7 @@ public:
     QMenu *Help = nullptr;
     QAction *Info = nullptr;
     QAction *About = nullptr;
+    QAction *Hint = nullptr;
     CommonDialog *CommonDialog1 = nullptr;
 
     // The puzzle state. Cells are numbered 1 to 81; index 0 of each table is unused.
@@ -95,6 +96,7 @@ public:
     // Help menu
     void Info_Click();
     void About_Click();
+    void Hint_Click();
 
     // Every message of the program: modal, OK only, no icon, titled "Varnodel".
     // A message raised from another window is shown over that window.

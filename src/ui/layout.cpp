@@ -114,6 +114,10 @@ void Form1::createControls()
     Help->setObjectName(QStringLiteral("Help"));
     Info = Help->addAction(tr("Help&Info"), this, &Form1::Info_Click);
     Info->setObjectName(QStringLiteral("Info"));
+    // F2 types nothing into a box, unlike a Ctrl+letter chord.
+    Hint = Help->addAction(tr("&Hint"), this, &Form1::Hint_Click);
+    Hint->setObjectName(QStringLiteral("Hint"));
+    Hint->setShortcut(QKeySequence(Qt::Key_F2));
     About = Help->addAction(tr("&About"), this, &Form1::About_Click);
     About->setObjectName(QStringLiteral("About"));
 

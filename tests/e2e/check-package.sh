@@ -26,6 +26,7 @@ echo "ok: built $(basename "$DEB") with dpkg-buildpackage, its tests passed"
 
 depends=$(dpkg-deb -f "$DEB" Depends)
 case "$depends" in *libqt6widgets6*) ;; *) fail "Depends lacks the Qt libraries: $depends" ;; esac
+case "$depends" in *libqqwing*) ;; *) fail "Depends lacks the QQWing library: $depends" ;; esac
 [ "$(dpkg-deb -f "$DEB" Section)" = games ] || fail "the package is not in section games"
 echo "ok: Depends: $depends"
 
