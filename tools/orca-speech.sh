@@ -2,8 +2,8 @@
 # Plays Varnodel under the Orca screen reader in a private X session and prints what
 # Orca says after each step: a sample loaded, a given and an open cell reached, a
 # right and a wrong digit typed, a given refusing a digit, a stalled solve with the
-# candidate grid, the grid copied, pasted back and solved again, the help window and
-# two turned pages.
+# candidate grid, the grid copied, pasted back (which solves it) and solved again, the
+# help window and two turned pages.
 #   orca-speech.sh PROGRAM SOLUTION_OF_THE_SIMPLE_SAMPLE [--check]
 # With --check, it fails unless every utterance a player needs was heard. It exits
 # with 77 where Orca is not installed.
@@ -200,7 +200,10 @@ xdotool key Up
 heard "Up"
 xdotool key ctrl+shift+c
 xdotool key ctrl+shift+v
-heard "Ctrl+Shift+C copies the grid, Ctrl+Shift+V pastes it back"
+wait_for_window '^Varnodel$' >/dev/null || fail "no message after the paste"
+heard "Ctrl+Shift+C copies the grid, Ctrl+Shift+V pastes it back and solves it"
+press_ok
+heard "Enter closes the message"
 xdotool key alt+o
 wait_for_window '^Varnodel$' >/dev/null || fail "no message after the solve"
 heard "Solve by Alt+O"
@@ -233,6 +236,7 @@ expect "types 5 into the given" "This is Already a Number"
 expect "onto an open cell: cell $((OPEN + 1))" "Cell $((OPEN + 1)),.* empty"
 expect "Get File loads puzzle-expert.txt, whose solve stalls" "This one is not so simple"
 expect "Up" "Possible numbers, row 8, column 9 text\. [1-9]+\. [1-9, ]+and [1-9]"
+expect "Ctrl+Shift+C copies the grid, Ctrl+Shift+V pastes it back and solves it" "This one is not so simple"
 expect "Solve by Alt+O" "This one is not so simple"
 expect "Help, Info opens the help window" "WELCOME TO VARNODEL"
 expect "Next" "ENTERING A PUZZLE"
