@@ -128,10 +128,19 @@ void Form1::fitFonts()
     for (char digit = '0'; digit <= '9'; ++digit)
         digits << QString(QLatin1Char(digit));
     FitText::fitTogether({Row1.begin(), Row1.end()}, puzzleFont(), digits);
-    FitText::fitTogether({txtNos.begin(), txtNos.end()}, font(), {QStringLiteral("123456789")});
     FitText::fitTogether({Label1.begin(), Label1.end()}, font());
     FitText::fitTogether({cmdSave, cmdGet, cmdSolve, cmdShowGrid, cmdShowResult, cmdQuit, cmdClear},
                          font());
+}
+
+// The candidate grid starts hidden, so its font is fitted the first time it is shown,
+// which spares the start the measuring of a font that no one sees yet.
+void Form1::fitCandidateFont()
+{
+    if (m_candidateFontFitted)
+        return;
+    m_candidateFontFitted = true;
+    FitText::fitTogether({txtNos.begin(), txtNos.end()}, font(), {QStringLiteral("123456789")});
 }
 
 // Puzzle boxes in index order, then Save File, Get File, Clear, Solve, Quit, the candidate
