@@ -96,12 +96,15 @@ void tst_help::pagesThenEnd()
     help.filePath = helpFile("a1\r\na2\r\n******\r\nb1\r\n******\r\n");
     help.Form_Load();
     QCOMPARE(listRows(help), (QStringList{"a1", "a2", "******"}));
+    QCOMPARE(help.List1->accessibleDescription(), QStringLiteral("a1 a2")); // read out
     help.cmdNext->click();
     QCOMPARE(listRows(help), (QStringList{"b1", "******"}));
+    QCOMPARE(help.List1->accessibleDescription(), QStringLiteral("b1"));
     QVERIFY(messages.isEmpty());
     for (int press = 0; press < 2; ++press) {
         help.cmdNext->click();
         QCOMPARE(listRows(help), QStringList{});
+        QCOMPARE(help.List1->accessibleDescription(), QString());
         QCOMPARE(messages.size(), press + 1);
         QCOMPARE(messages.last(), endMessage);
     }

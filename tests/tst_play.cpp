@@ -1,4 +1,5 @@
 #include "support.h"
+#include "ui/accessiblebox.h"
 
 #include <QAccessible>
 #include <QtTest>
@@ -135,9 +136,11 @@ void tst_play::keysThatRunTheHandler_data()
                                   << false;
     QTest::newRow("alt+1") << int(Qt::Key_1) << int(Qt::AltModifier) << true;
     QTest::newRow("meta+1") << int(Qt::Key_1) << int(Qt::MetaModifier) << true;
+    QTest::newRow("alt alone") << int(Qt::Key_Alt) << 0 << false; // not into the menu bar
 }
 
-// Only keys that produce a character reach the handler, as a yellow box shows.
+// Only keys that produce a character reach the handler, as a yellow box shows; no key
+// leaves the focus in the menu bar.
 void tst_play::keysThatRunTheHandler()
 {
     QFETCH(int, key);
@@ -148,6 +151,8 @@ void tst_play::keysThatRunTheHandler()
     form->Row1[39]->setFocus();
     QTest::keyClick(form->Row1[39], Qt::Key(key), Qt::KeyboardModifiers(modifiers));
     QCOMPARE(messages, runs ? QStringList{refusal} : QStringList{});
+    const int to = key == Qt::Key_Tab ? 40 : key == Qt::Key_Up ? 30 : 39;
+    QCOMPARE(QApplication::focusWidget(), form->Row1[to]);
     if (key == Qt::Key_1 || key == Qt::Key_5)
         QCOMPARE(form->Row1[39]->text() != QLatin1String("5"), runs);
 }
@@ -314,11 +319,16 @@ void tst_play::arrowKeys()
 }
 
 static QList<const QObject *> descriptionEvents;
+static QStringList announced;
 
 static void recordEvent(QAccessibleEvent *event)
 {
     if (event->type() == QAccessible::DescriptionChanged)
         descriptionEvents << event->object();
+    QAccessibleInterface *face = event->accessibleInterface();
+    if (event->type() == QAccessible::ObjectShow && face
+        && face->role() == QAccessible::Notification)
+        announced << face->text(QAccessible::Name);
 }
 
 void tst_play::accessibleNames_data()
@@ -330,23 +340,29 @@ void tst_play::accessibleNames_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("description");
     QTest::addColumn<int>("events");
+    QTest::addColumn<QString>("announced"); // at once, by the focused box
 
     const QString cell23 = QStringLiteral("Cell 23, row 3, column 5");
     const QString cell24 = QStringLiteral("Cell 24, row 3, column 6");
     QTest::newRow("plain") << "" << false << 0 << ""
                            << "Cell 1, row 1, column 1"
-                           << "" << 0;
-    QTest::newRow("given") << simplePuzzle << false << 22 << "" << cell23 << "given" << 1;
-    QTest::newRow("right") << simplePuzzle << false << 23 << "6" << cell24 << "right" << 1;
-    QTest::newRow("wrong") << simplePuzzle << false << 23 << "5" << cell24 << "wrong" << 1;
-    QTest::newRow("wrong, right") << simplePuzzle << false << 23 << "56" << cell24 << "right" << 2;
-    QTest::newRow("right, right") << simplePuzzle << false << 23 << "66" << cell24 << "right" << 1;
+                           << "empty" << 0 << "";
+    QTest::newRow("given") << simplePuzzle << false << 22 << "" << cell23 << "given" << 1 << "";
+    QTest::newRow("right") << simplePuzzle << false << 23 << "6" << cell24 << "right" << 1
+                           << "right";
+    QTest::newRow("wrong") << simplePuzzle << false << 23 << "5" << cell24 << "wrong" << 1
+                           << "wrong";
+    QTest::newRow("wrong, right") << simplePuzzle << false << 23 << "56" << cell24 << "right" << 2
+                                  << "wrong,right";
+    QTest::newRow("right, right") << simplePuzzle << false << 23 << "66" << cell24 << "right" << 1
+                                  << "right";
     const QString nos80 = QStringLiteral("Possible numbers, row 9, column 9");
-    QTest::newRow("candidates") << "" << true << 80 << "1467" << nos80 << "1, 4, 6 and 7" << 1;
-    QTest::newRow("no candidate") << "" << true << 80 << "" << nos80 << "none" << 1;
+    QTest::newRow("candidates") << "" << true << 80 << "1467" << nos80 << "1, 4, 6 and 7" << 1
+                                << "";
+    QTest::newRow("no candidate") << "" << true << 80 << "" << nos80 << "none" << 1 << "";
     QTest::newRow("after a stall") << hardPuzzle << true << 1 << ""
                                    << "Possible numbers, row 1, column 2"
-                                   << "3, 5, 6 and 8" << 1;
+                                   << "3, 5, 6 and 8" << 1 << "";
 }
 
 // A screen reader hears each box's cell, row and column, its status (the colour's
@@ -361,9 +377,11 @@ void tst_play::accessibleNames()
     QFETCH(QString, name);
     QFETCH(QString, description);
     QFETCH(int, events);
+    QFETCH(QString, announced);
     // Offscreen, events reach the handler only while accessibility is switched on.
     QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
     descriptionEvents.clear();
+    ::announced.clear();
     QAccessible::installUpdateHandler(recordEvent);
     setGrid(*form, puzzle);
     if (!puzzle.isEmpty())
@@ -373,6 +391,7 @@ void tst_play::accessibleNames()
         box->setText(typed);
     else
         type(index, typed);
+    QCoreApplication::processEvents();
     QAccessible::installUpdateHandler(nullptr);
     QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(false);
 
@@ -380,7 +399,14 @@ void tst_play::accessibleNames()
     QCOMPARE(face->text(QAccessible::Name), name);
     QCOMPARE(face->text(QAccessible::Description), description);
     QCOMPARE(descriptionEvents.count(box), events);
+    QCOMPARE(::announced.join(QLatin1Char(',')), announced);
     QCOMPARE(box->font().strikeOut(), description == QLatin1String("wrong"));
+    // The whole text is one run, so a screen reader reading run by run reads all of it;
+    // a box without the focus keeps its changes from a screen reader until it gets it.
+    int start = -1, end = -1;
+    face->textInterface()->attributes(0, &start, &end);
+    QCOMPARE(face->textInterface()->text(start, end), box->text());
+    QCOMPARE(tellsScreenReader(box), box->hasFocus());
 }
 
 // A real refusal box takes the focus and gives it back to the box, which then takes

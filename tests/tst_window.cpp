@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QtTest>
@@ -279,19 +280,24 @@ void tst_window::gridContrast_data()
 {
     QTest::addColumn<bool>("dark");
     QTest::addColumn<int>("bgr"); // -1: the box keeps the theme's colour
+    QTest::addColumn<qreal>("scale");
     for (int bgr : {-1, 0x00FFFF, 0xC0FFC0, 0xC0E0FF, 0xFFFFFF}) {
-        QTest::addRow("light palette, box %x", bgr) << false << bgr;
-        QTest::addRow("dark palette, box %x", bgr) << true << bgr;
+        QTest::addRow("light palette, box %x", bgr) << false << bgr << 1.0;
+        QTest::addRow("dark palette, box %x", bgr) << true << bgr << 1.0;
     }
+    for (qreal scale : {1.25, 1.5, 1.75, 3.0})
+        QTest::addRow("yellow box at %g", scale) << false << 0x00FFFF << scale;
 }
 
 // Measured on the pixels painted: the boxes' outlines stand 3:1 out from the window
 // (so the boxes of a block never merge), the focus ring 3:1 out from the box, and the
-// digit 4.5:1, in a light and a dark palette; painted boxes keep their colours.
+// digit 4.5:1, in a light and a dark palette; painted boxes keep their colours. So at
+// fractional scales too, where also no box colour shows outside the box.
 void tst_window::gridContrast()
 {
     QFETCH(bool, dark);
     QFETCH(int, bgr);
+    QFETCH(qreal, scale);
     std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
     QPalette palette = fusion->standardPalette();
     if (dark) {
@@ -306,27 +312,42 @@ void tst_window::gridContrast()
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
     form.cmdShowGrid_Click();
-    QLineEdit *box = form.Row1[40];
+    QLineEdit *box = form.Row1[30]; // the top left box of a block: window above and left
     box->setText(QStringLiteral("8"));
     if (bgr >= 0)
         setBackColor(box, bgr);
     box->setFocus();
-    const QImage image = form.centralWidget()->grab().toImage();
+    QImage image(form.centralWidget()->size() * scale, QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
+    {
+        // Half a device pixel off, as a fractional scale places the boxes.
+        QPainter painter(&image);
+        painter.translate(0.5 / scale, 0.5 / scale);
+        form.centralWidget()->render(&painter, QPoint(), QRegion(),
+                                     QWidget::DrawChildren | QWidget::DrawWindowBackground);
+    }
     QApplication::setPalette(before);
+    const auto pixel = [&](qreal x, qreal y) {
+        return image.pixelColor(int(std::floor(x * scale + 0.5)), int(std::floor(y * scale + 0.5)));
+    };
 
     const QRect r = box->geometry();
-    const QColor window = image.pixelColor(1, 1);
-    const QColor background = image.pixelColor(r.left() + 5, r.top() + 5);
+    const QColor window = pixel(1, 1);
+    const QColor background = pixel(r.left() + 5, r.top() + 5);
     if (bgr >= 0)
         QCOMPARE(background, colourFromBgr(bgr));
-    QVERIFY(Contrast::ratio(image.pixelColor(r.left(), r.center().y()), window) >= 3);
+    const qreal half = 0.5 / scale; // half a device pixel
+    QVERIFY(Contrast::ratio(pixel(r.left() + half, r.center().y()), window) >= 3);
+    QVERIFY(Contrast::ratio(pixel(r.center().x(), r.top() + half), window) >= 3);
+    QCOMPARE(pixel(r.left() - half, r.center().y()), window);
+    QCOMPARE(pixel(r.center().x(), r.top() - half), window);
     const QPoint nos = form.txtNos[40]->geometry().topLeft() + QPoint(0, 5);
-    QVERIFY(Contrast::ratio(image.pixelColor(nos), window) >= 3);
-    QVERIFY(Contrast::ratio(image.pixelColor(r.left() + 1, r.center().y()), background) >= 3);
+    QVERIFY(Contrast::ratio(pixel(nos.x() + half, nos.y()), window) >= 3);
+    QVERIFY(Contrast::ratio(pixel(r.left() + 1.5, r.center().y()), background) >= 3);
     double text = 1;
     for (int y = r.top() + 4; y < r.bottom() - 4; ++y)
         for (int x = r.left() + 4; x < r.right() - 4; ++x)
-            text = std::max(text, Contrast::ratio(image.pixelColor(x, y), background));
+            text = std::max(text, Contrast::ratio(pixel(x, y), background));
     QVERIFY2(text >= 4.5, qPrintable(QString::number(text)));
 }
 

@@ -1,4 +1,5 @@
 #include "frmhelp.h"
+#include "ui/accessiblebox.h"
 #include "ui/fittext.h"
 #include "ui/form1.h"
 #include "ui/twips.h"
@@ -63,6 +64,12 @@ void frmHelp::showPage()
     QStringList rows;
     const HelpPager::Status status = m_pager.readPage(rows);
     List1->addItems(rows);
+    // A screen reader reads the page, without the line that closes it, as the list's
+    // description when the window opens on it, and hears a turned page at once.
+    const QString page = rows.join(QLatin1Char(' ')).remove(QStringLiteral("******")).simplified();
+    List1->setAccessibleDescription(page);
+    if (isVisible())
+        announce(this, page);
     if (status != HelpPager::PageRead)
         showProblem();
 }
@@ -79,6 +86,7 @@ void frmHelp::showProblem()
 void frmHelp::Form_Load()
 {
     List1->clear();
+    List1->setAccessibleDescription(QString());
     m_file.close();
     m_file.setFileName(filePath);
     if (!m_file.open(QIODevice::ReadOnly)) {
@@ -94,6 +102,7 @@ void frmHelp::Form_Load()
 void frmHelp::cmdNext_Click()
 {
     List1->clear();
+    List1->setAccessibleDescription(QString());
     if (m_pager.atEnd()) {
         m_owner->MsgBox(QStringLiteral("That is the end of the help file"), this);
         return;

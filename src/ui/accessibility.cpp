@@ -1,4 +1,5 @@
 #include "accessibility.h"
+#include "accessiblebox.h"
 #include "form1.h"
 #include "gridstyle.h"
 #include "state/colours.h"
@@ -20,11 +21,13 @@ QString statusOf(int bgr)
 }
 
 // Qt raises the description-changed event, which a screen reader speaks for the focused
-// box, on every setting; only a real change should be spoken.
-void describe(QWidget *box, const QString &description)
+// box, on every setting; only a real change should be spoken. Returns whether it changed.
+bool describe(QWidget *box, const QString &description)
 {
-    if (box->accessibleDescription() != description)
-        box->setAccessibleDescription(description);
+    if (box->accessibleDescription() == description)
+        return false;
+    box->setAccessibleDescription(description);
+    return true;
 }
 
 } // namespace
@@ -55,7 +58,12 @@ void showStatus(QWidget *box)
         font.setStrikeOut(wrong);
         box->setFont(font);
     }
-    describe(box, status);
+    // The verdict on a digit the player has just typed is spoken at once, after the digit.
+    if (describe(box, status) && box->hasFocus() && !status.isEmpty()
+        && status != QLatin1String("given")) {
+        QMetaObject::invokeMethod(
+            box, [box, status] { announce(box, status); }, Qt::QueuedConnection);
+    }
 }
 
 // Names every puzzle box by its cell number, as the messages speak of cells, and by
@@ -69,8 +77,10 @@ void Form1::setUpAccessibility()
         Row1[index]->setAccessibleName(
             tr("Cell %1, row %2, column %3").arg(index + 1).arg(index / 9 + 1).arg(index % 9 + 1));
         Row1[index]->setStyle(style);
+        markGridBox(Row1[index]);
 
         QLineEdit *nos = txtNos[index];
+        markGridBox(nos);
         nos->setStyle(style);
         nos->setAccessibleDescription(spokenList(nos->text()));
         connect(nos, &QLineEdit::textChanged, nos,

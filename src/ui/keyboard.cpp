@@ -2,8 +2,30 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QMenuBar>
+#include <QProxyStyle>
 #include <QShortcut>
 #include <algorithm>
+
+namespace {
+
+// The menu bar opens by its access key (Alt+H) alone. A press and release of Alt by
+// itself would otherwise move the focus into the menu bar, and with a screen reader
+// running, the Alt of an access key such as Alt+G sometimes counts as such a press: the
+// focus stays in the menu bar, which shows nothing of it, and typed digits go nowhere.
+class MenuBarStyle : public QProxyStyle
+{
+public:
+    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                  QStyleHintReturn *returnData) const override
+    {
+        if (hint == SH_MenuBar_AltKeyNavigation)
+            return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+} // namespace
 
 // Keys beyond the platform's own: F6 brings the focus back to the puzzle box last
 // used from anywhere in the window, and the arrow keys walk the candidate grid as
@@ -17,6 +39,9 @@ void Form1::setUpKeyboard()
         if (found != Row1.cend())
             m_lastBox = static_cast<int>(found - Row1.cbegin());
     });
+    auto *style = new MenuBarStyle;
+    style->setParent(menuBar());
+    menuBar()->setStyle(style);
     auto *back = new QShortcut(QKeySequence(Qt::Key_F6), this);
     connect(back, &QShortcut::activated, this,
             [this] { Row1[m_lastBox]->setFocus(Qt::ShortcutFocusReason); });
