@@ -3,6 +3,7 @@
 #include "ui/contrast.h"
 #include "ui/fittext.h"
 
+#include <QFontInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -185,10 +186,15 @@ void tst_window::textsFitTheirBoxes_data()
 {
     QTest::addColumn<QString>("family");
     QTest::addColumn<int>("pointSize");
-    QTest::newRow("default font") << QString() << 0;
-    QTest::newRow("large default font") << QString() << 20;
-    QTest::newRow("large serif font") << "DejaVu Serif" << 16;
-    QTest::newRow("huge monospace font") << "DejaVu Sans Mono" << 30;
+    // The pixel sizes chosen for the candidate boxes, the headings and the captions:
+    // the largest that fit, found by every earlier way of fitting alike.
+    QTest::addColumn<QList<int>>("chosen");
+    QTest::newRow("default font") << QString() << 0 << QList<int>{10, 12, 12};
+    QTest::newRow("12 point font") << QString() << 12 << QList<int>{10, 16, 12};
+    QTest::newRow("large default font") << QString() << 20 << QList<int>{10, 18, 12};
+    QTest::newRow("large serif font") << "DejaVu Serif" << 16 << QList<int>{10, 18, 12};
+    QTest::newRow("condensed font") << "DejaVu Sans Condensed" << 14 << QList<int>{11, 18, 12};
+    QTest::newRow("huge monospace font") << "DejaVu Sans Mono" << 30 << QList<int>{10, 18, 12};
 }
 
 // Whatever the desktop's font, the longest text each box can hold is shown whole: all
@@ -197,6 +203,7 @@ void tst_window::textsFitTheirBoxes()
 {
     QFETCH(QString, family);
     QFETCH(int, pointSize);
+    QFETCH(QList<int>, chosen);
     const QFont appFont = QApplication::font();
     QFont font = appFont;
     if (!family.isEmpty())
@@ -207,6 +214,11 @@ void tst_window::textsFitTheirBoxes()
     Form1 form;
     QApplication::setFont(appFont);
     form.show();
+    form.cmdShowGrid_Click(); // the candidate grid's font is fitted when it is first shown
+    QCOMPARE((QList<int>{QFontInfo(form.txtNos[0]->font()).pixelSize(),
+                         QFontInfo(form.Label1[16]->font()).pixelSize(),
+                         QFontInfo(form.cmdShowGrid->font()).pixelSize()}),
+             chosen);
 
     // A candidate box scrolls its text when it is too wide: the first digit then stands
     // left of where an empty box puts its caret.

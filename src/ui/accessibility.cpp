@@ -1,7 +1,6 @@
 #include "accessibility.h"
 #include "accessiblebox.h"
 #include "form1.h"
-#include "gridstyle.h"
 #include "state/colours.h"
 
 #include <QLineEdit>
@@ -66,23 +65,11 @@ void showStatus(QWidget *box)
     }
 }
 
-// Names every puzzle box by its cell number, as the messages speak of cells, and by
-// its row and column; lets every candidate box describe its digits as a list; and
-// draws all the boxes so that the grid reads under any theme.
+// Lets every candidate box describe its digits as a list as they change. The boxes are
+// named, and drawn so that the grid reads under any theme, as they are made.
 void Form1::setUpAccessibility()
 {
-    auto *style = new GridStyle;
-    style->setParent(this);
-    for (int index = 0; index < 81; ++index) {
-        Row1[index]->setAccessibleName(
-            tr("Cell %1, row %2, column %3").arg(index + 1).arg(index / 9 + 1).arg(index % 9 + 1));
-        Row1[index]->setStyle(style);
-        markGridBox(Row1[index]);
-
-        QLineEdit *nos = txtNos[index];
-        markGridBox(nos);
-        nos->setStyle(style);
-        nos->setAccessibleDescription(spokenList(nos->text()));
+    for (QLineEdit *nos : txtNos) {
         connect(nos, &QLineEdit::textChanged, nos,
                 [nos](const QString &text) { describe(nos, spokenList(text)); });
     }

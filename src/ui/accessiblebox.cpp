@@ -7,12 +7,14 @@
 
 namespace {
 
+// Marks a grid box, and holds the name and description a screen reader reads of it
+// until the box's own are set.
 const char GridBoxProperty[] = "varnodelGridBox";
 const char AnnouncerName[] = "announcer";
 
 bool isGridBox(const QObject *object)
 {
-    return object && object->property(GridBoxProperty).toBool();
+    return object && object->property(GridBoxProperty).isValid();
 }
 
 QAccessibleInterface *accessibleFactory(const QString &, QObject *object)
@@ -47,7 +49,10 @@ QString AccessibleBox::text(QAccessible::Text t) const
 {
     if (t == QAccessible::Value)
         return box()->text();
-    const QString text = QAccessibleWidget::text(t);
+    QString text = QAccessibleWidget::text(t);
+    if (text.isEmpty() && (t == QAccessible::Name || t == QAccessible::Description))
+        text
+            = box()->property(GridBoxProperty).toStringList().value(t == QAccessible::Name ? 0 : 1);
     // An open cell says so, where a screen reader would otherwise say nothing at all.
     if (t == QAccessible::Description && text.isEmpty() && box()->text().isEmpty())
         return QStringLiteral("empty");
@@ -196,7 +201,7 @@ bool tellsScreenReader(const QObject *object)
     return !isGridBox(object) || object == QApplication::focusWidget();
 }
 
-void markGridBox(QLineEdit *box)
+void markGridBox(QLineEdit *box, const QString &name, const QString &description)
 {
     static const bool installed = [] {
         QAccessible::installFactory(accessibleFactory);
@@ -204,11 +209,7 @@ void markGridBox(QLineEdit *box)
         return true;
     }();
     Q_UNUSED(installed);
-    box->setProperty(GridBoxProperty, true);
-    // Qt may have read the box already, before it was marked.
-    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(box);
-    if (face && !dynamic_cast<AccessibleBox *>(face))
-        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(face));
+    box->setProperty(GridBoxProperty, QStringList{name, description});
 }
 
 void announce(QWidget *within, const QString &text)

@@ -48,8 +48,11 @@ private:
 // does not have the focus its changes are not told to a screen reader one by one (a
 // load or a solve changes hundreds of them at once, a flood in which a screen reader
 // drops the message that follows); it reads a box afresh when the box takes the focus.
-// The first call puts both in place for the whole program.
-void markGridBox(QLineEdit *box);
+// The box is named, and first described, without telling anyone: no screen reader can
+// have read a box that is being made, and telling it of each of 162 boxes would build a
+// reading of every one before the window is even shown. Mark a box before its first
+// text; the first call puts both in place for the whole program.
+void markGridBox(QLineEdit *box, const QString &name, const QString &description = QString());
 // Whether the changes of the object are told to a screen reader as they happen.
 bool tellsScreenReader(const QObject *object);
 

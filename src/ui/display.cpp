@@ -13,6 +13,8 @@ void Form1::cmdShowGrid_Click()
         return;
     }
     const bool show = txtNos[0]->isHidden();
+    if (show)
+        fitCandidateFont();
     for (CellNo = 0; CellNo <= 80; ++CellNo)
         txtNos[CellNo]->setVisible(show);
 }

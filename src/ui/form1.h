@@ -123,6 +123,7 @@ private:
     void createControls();
     void createTransfer();
     void fitFonts();
+    void fitCandidateFont();
     void setTabOrder();
     void endProgram();
     // Keyboard and assistive technology: set up once the controls exist.
@@ -138,6 +139,7 @@ private:
     frmHelp *m_help = nullptr;
     int m_lastBox = 0; // the puzzle box that last had the focus
     bool m_loading = false; // a file is being read or filled into the grid
+    bool m_candidateFontFitted = false;
 };
 
 // The title of every window and message box.

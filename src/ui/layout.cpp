@@ -1,6 +1,9 @@
+#include "accessibility.h"
+#include "accessiblebox.h"
 #include "files/commondialog.h"
 #include "fittext.h"
 #include "form1.h"
+#include "gridstyle.h"
 #include "state/colours.h"
 #include "twips.h"
 #include "wrapbutton.h"
@@ -48,22 +51,34 @@ void Form1::createControls()
     client->setFixedSize(twips(10650), twips(10125));
     setCentralWidget(client);
 
+    // Every puzzle box is named by its cell number, as the messages speak of cells, and by
+    // its row and column; every candidate box by its row and column, and described by
+    // its digits as a list. One style draws them all.
+    auto *style = new GridStyle;
+    style->setParent(this);
+    const QString allDigits = QStringLiteral("123456789");
+    const QString allDigitsSpoken = spokenList(allDigits);
     for (int index = 0; index < 81; ++index) {
         const int r = index / 9;
         const int c = index % 9;
         auto *box = new QLineEdit(client);
         box->setObjectName(QStringLiteral("Row1_%1").arg(index));
+        markGridBox(box, tr("Cell %1, row %2, column %3").arg(index + 1).arg(r + 1).arg(c + 1));
+        box->setStyle(style);
         box->setGeometry(
             twipRect(1080 + 480 * c + 120 * (c / 3), 840 + 480 * r + 120 * (r / 3), 495, 495));
         box->setAlignment(Qt::AlignCenter);
         box->installEventFilter(this);
         Row1[index] = box;
 
-        auto *nos = new QLineEdit(QStringLiteral("123456789"), client);
+        auto *nos = new QLineEdit(client);
         nos->setObjectName(QStringLiteral("txtNos_%1").arg(index));
+        markGridBox(nos, tr("Possible numbers, row %1, column %2").arg(r + 1).arg(c + 1),
+                    allDigitsSpoken);
+        nos->setStyle(style);
+        nos->setText(allDigits);
         nos->setGeometry(
             twipRect(600 + 960 * c + 120 * (c / 3), 5640 + 240 * r + 120 * (r / 3), 975, 285));
-        nos->setAccessibleName(tr("Possible numbers, row %1, column %2").arg(r + 1).arg(c + 1));
         nos->setCursorPosition(0);
         txtNos[index] = nos;
     }
@@ -132,10 +147,19 @@ void Form1::fitFonts()
     for (char digit = '0'; digit <= '9'; ++digit)
         digits << QString(QLatin1Char(digit));
     FitText::fitTogether({Row1.begin(), Row1.end()}, puzzleFont(), digits);
-    FitText::fitTogether({txtNos.begin(), txtNos.end()}, font(), {QStringLiteral("123456789")});
     FitText::fitTogether({Label1.begin(), Label1.end()}, font());
     FitText::fitTogether({cmdSave, cmdGet, cmdSolve, cmdShowGrid, cmdShowResult, cmdQuit, cmdClear},
                          font());
+}
+
+// The candidate grid starts hidden, so its font is fitted the first time it is shown,
+// which spares the start the measuring of a font that no one sees yet.
+void Form1::fitCandidateFont()
+{
+    if (m_candidateFontFitted)
+        return;
+    m_candidateFontFitted = true;
+    FitText::fitTogether({txtNos.begin(), txtNos.end()}, font(), {QStringLiteral("123456789")});
 }
 
 // Puzzle boxes in index order, then Save File, Get File, Clear, Solve, Quit, the candidate
