@@ -5,6 +5,9 @@
 
 // Puzzles from an independent generator, with its solutions: the engine must never
 // report a wrong solution, never place a wrong digit and never rule out a right one.
+// Which puzzles it solves, and how many cells it fills before it stalls on the others, is
+// recorded in qqwing-300-outcomes.txt, a line a puzzle; a change there is a change in
+// what the engine can do.
 class tst_corpus : public QObject
 {
     Q_OBJECT
@@ -17,6 +20,8 @@ void tst_corpus::generatedPuzzles()
 {
     QFile file(QStringLiteral(VARNODEL_TEST_DATA "/qqwing-300.csv"));
     QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+    QFile outcomes(QStringLiteral(VARNODEL_TEST_DATA "/qqwing-300-outcomes.txt"));
+    QVERIFY(outcomes.open(QIODevice::ReadOnly | QIODevice::Text));
     Form1 form;
     QStringList messages;
     catchMessages(form, messages);
@@ -43,6 +48,11 @@ void tst_corpus::generatedPuzzles()
         for (int k = 1; k <= 81; ++k)
             filled += form.CellValue[k].isEmpty() ? 0 : 1;
         QCOMPARE(form.LastFilled, filled);
+        const QString outcome = messages.at(0) == solvedMessage
+            ? QStringLiteral("solved")
+            : QStringLiteral("stalled with %1 cells filled").arg(filled);
+        QCOMPARE(where + ": " + outcome,
+                 where + ": " + QString::fromLatin1(outcomes.readLine().trimmed()));
         if (messages.at(0) == solvedMessage) {
             ++solved;
             QVERIFY2(cellValues(form) == rows(solution), qPrintable(where));
@@ -59,8 +69,7 @@ void tst_corpus::generatedPuzzles()
     }
     qInfo("%d puzzles solved, %d handed to the player", solved, stalled);
     QCOMPARE(solved + stalled, 300);
-    QVERIFY(solved >= 50);
-    QVERIFY(stalled >= 50);
+    QVERIFY(outcomes.atEnd());
 }
 
 QTEST_MAIN(tst_corpus)

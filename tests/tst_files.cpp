@@ -337,9 +337,9 @@ void tst_files::badFileLeavesWindowAlone_data()
 static void makeSpecialFile(const QString &fileName)
 {
     if (fileName.endsWith(u"/fifo"))
-        mkfifo(QFile::encodeName(fileName), 0644);
+        QCOMPARE(mkfifo(QFile::encodeName(fileName), 0644), 0);
     else if (fileName.endsWith(u"/zero"))
-        symlink("/dev/zero", QFile::encodeName(fileName));
+        QCOMPARE(symlink("/dev/zero", QFile::encodeName(fileName)), 0);
 }
 
 // A file that cannot be loaded gets one message naming it and its problem; the grid,
@@ -499,7 +499,16 @@ void tst_files::saveKeepsWhatTheFileIs()
     QFETCH(QString, problem);
     const QString target = path(QStringLiteral("p.txt"));
     const QString name = how.contains(u"link") ? path(QStringLiteral("l.txt")) : target;
+    const bool byNobody = how.contains(u"nobody") || how.contains(u"shared");
+    if (geteuid() != 0 && (byNobody || !(mode & 0200)))
+        QSKIP("Only root writes a read-only file or acts for the user nobody; the run as root "
+              "covers this row");
     writeFile(target, "old");
+    if (byNobody
+        && (chown(QFile::encodeName(target), 65534, 65534) != 0
+            || chown(QFile::encodeName(target), geteuid(), getegid()) != 0))
+        QSKIP("The user nobody has no ID here (a user namespace that maps only its creator); "
+              "the run as root covers this row");
     if (how.contains(u"hard"))
         QCOMPARE(link(QFile::encodeName(target), QFile::encodeName(name)), 0);
     if (how.contains(u"symbolic"))
@@ -543,8 +552,9 @@ void tst_files::saveKeepsWhatTheFileIs()
 // keep no settings file of the folders visited.
 void tst_files::dialogsJudgeFilesByName()
 {
-    const QString settings = QDir::homePath() + QStringLiteral("/.config/QtProject.conf");
-    QFile::remove(settings);
+    const QString settings = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+        + QStringLiteral("/QtProject.conf");
+    const QByteArray settingsBefore = readAll(settings);
     writeFile(path(QStringLiteral("picture")), "\x89PNG\r\n\x1a\n");
     QString type;
     QTimer::singleShot(100, this, [&] {
@@ -556,7 +566,7 @@ void tst_files::dialogsJudgeFilesByName()
     form->CommonDialog1->InitDir = dirPath();
     QVERIFY(!form->CommonDialog1->ShowOpen());
     QCOMPARE(type, QMimeDatabase().mimeTypeForName("application/octet-stream").comment());
-    QVERIFY(!QFile::exists(settings));
+    QCOMPARE(readAll(settings), settingsBefore);
 }
 
 // A click made while a puzzle loads runs only once the load is done: the grid never

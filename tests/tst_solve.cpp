@@ -107,6 +107,26 @@ void tst_solve::eliminationSteps_data()
         << withDigits({{1, '5'}, {3, '5'}}) << CellSet{2, 4, 5, 6, 7, 8, 9}
         << CellSet{10, 19, 28, 37, 46, 55, 64, 73, 12, 21, 30, 39, 48, 57, 66, 75}
         << CellSet{11, 20};
+    // A 5 at each position of a box in turn, each time in a row and a column of its own:
+    // together they reach every cell that each step looks at for each position.
+    for (int box = 0; box < 9; ++box) {
+        const int row = 3 * (box / 3) + box % 3;
+        const int column = 3 * (box % 3) + box / 3;
+        CellSet inRow, inColumn, inBox;
+        for (int k = 1; k <= 81; ++k) {
+            const int r = (k - 1) / 9;
+            const int c = (k - 1) % 9;
+            if (r == row && c != column)
+                inRow.insert(k);
+            else if (c == column && r != row)
+                inColumn.insert(k);
+            else if (r / 3 == row / 3 && c / 3 == column / 3 && r != row)
+                inBox.insert(k);
+        }
+        const int cell = 9 * row + column + 1;
+        QTest::addRow("5 alone in cell %d", cell)
+            << withDigits({{cell, '5'}}) << inRow << inColumn << inBox;
+    }
 }
 
 // Each step of a pass rules the digit out exactly along its own unit, and touches no
@@ -556,7 +576,12 @@ void tst_solve::realMessageBoxes()
     QCOMPARE(answerer.seen.size(), 4);
     QCOMPARE(answerer.seen.at(0).text, guidanceMessage);
     for (const BoxAnswerer::Seen &box : answerer.seen) {
-        QVERIFY2(box.size.width() <= box.screen.width() && box.size.height() <= box.screen.height(), qPrintable(QStringLiteral("%1x%2 on %3x%4").arg(box.size.width()).arg(box.size.height()).arg(box.screen.width()).arg(box.screen.height())));
+        QVERIFY2(box.size.width() <= box.screen.width() && box.size.height() <= box.screen.height(),
+                 qPrintable(QStringLiteral("%1x%2 on %3x%4")
+                                .arg(box.size.width())
+                                .arg(box.size.height())
+                                .arg(box.screen.width())
+                                .arg(box.screen.height())));
         QCOMPARE(box.title, QStringLiteral("Varnodel"));
         QCOMPARE(box.icon, QMessageBox::NoIcon);
         QCOMPARE(box.buttonCount, 1);

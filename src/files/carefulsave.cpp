@@ -200,8 +200,10 @@ QString writeInPlace(const QByteArray &path, const QByteArray &bytes)
     if (!writeAll(fd, bytes) || (old.st_size > bytes.size() && ::ftruncate(fd, bytes.size()) != 0)
         || ::fsync(fd) != 0) {
         problem = couldNot("written", errno);
+        // Putting the old bytes and length back is all that is left to try; the problem
+        // told is the write's own either way.
         writeAll(fd, kept);
-        ::ftruncate(fd, old.st_size);
+        [[maybe_unused]] const int truncated = ::ftruncate(fd, old.st_size);
         ::fsync(fd);
     }
     // A write by anyone but root clears the set-ID bits; the owner may put them back.

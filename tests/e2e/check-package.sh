@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Builds the Debian package through scripts/package.sh (dpkg-buildpackage, which also
-# runs the offscreen tests), checks it with lintian, unpacks it into a throw-away root
-# and checks that: the files and links, the manual page, the desktop entry and AppStream
-# data, and that the installed program starts and its help window finds its file.
+# Builds the Debian package through scripts/package.sh (dpkg-buildpackage, without its
+# tests: the rest of the suite runs them), checks it with lintian, unpacks it into a
+# throw-away root and checks that: the files and links, the manual page, the desktop
+# entry and AppStream data, and that the unpacked program starts, finds its help file
+# and loads a sample (smoke.sh, which Debian's CI runs on the installed package too).
 #   check-package.sh VERSION
 set -euo pipefail
 . "$(dirname "$0")/xsession.sh"
@@ -15,14 +16,15 @@ trap stop_session EXIT
 # The rest of the test suite runs beside this build: two jobs at most.
 jobs=$(nproc)
 [ "$jobs" -gt 2 ] && jobs=2
-case "${DEB_BUILD_OPTIONS:-}" in *parallel=*) ;; *) export DEB_BUILD_OPTIONS="${DEB_BUILD_OPTIONS:-} parallel=$jobs" ;; esac
+case "${DEB_BUILD_OPTIONS:-}" in *parallel=*) ;; *) DEB_BUILD_OPTIONS="${DEB_BUILD_OPTIONS:-} parallel=$jobs" ;; esac
+export DEB_BUILD_OPTIONS="$DEB_BUILD_OPTIONS nocheck"
 DEB=$("$SRC/scripts/package.sh" "$WORK/out" 2>"$WORK/build.log") \
     || { tail -n 80 "$WORK/build.log"; fail "the package build failed"; }
 [ "$(basename "$DEB")" = "varnodel_${VERSION}_$(dpkg --print-architecture).deb" ] \
     || fail "the package $(basename "$DEB") does not carry the program's version $VERSION"
 [ -z "$(cd "$SRC" && git status --porcelain --ignored -- debian 'obj-*' 2>/dev/null)" ] \
     || fail "the package build left files in the source tree"
-echo "ok: built $(basename "$DEB") with dpkg-buildpackage, its tests passed"
+echo "ok: built $(basename "$DEB") with dpkg-buildpackage"
 
 depends=$(dpkg-deb -f "$DEB" Depends)
 case "$depends" in *libqt6widgets6*) ;; *) fail "Depends lacks the Qt libraries: $depends" ;; esac
@@ -74,15 +76,6 @@ appstreamcli validate --no-net "$ROOT/usr/share/metainfo/org.example.Varnodel.me
     || fail "appstreamcli validate"
 echo "ok: desktop entry and AppStream data validate"
 
-# Started as the player starts it, the program finds its help file.
-start_xvfb
-start_app "$ROOT/usr/games/varnodel"
-xdotool mousemove --sync $((MAIN_X + 20)) $((MAIN_Y + MENU_H / 2)) click 1
-sleep 0.3
-xdotool key Down Return
-wait_for_window '^Help Information$' >/dev/null || fail "the help window did not open"
-sleep 1 # a problem with the help file would show a message box by now
-[ -z "$(xdotool search --onlyvisible --name '^Varnodel$' | grep -vx "$MAIN")" ] \
-    || fail "the installed program could not read its help file"
-echo "ok: the installed program starts from /usr/games and its help window finds its file"
+# Started as the player starts it, the program finds its help file and its samples.
+bash "$SRC/tests/e2e/smoke.sh" "$ROOT/usr/games/varnodel" || fail "the unpacked program failed its smoke test"
 echo "1 passed, 0 failed"

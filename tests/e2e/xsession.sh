@@ -40,8 +40,10 @@ stop_session() {
     return 0
 }
 
+# Says what failed, with what the program printed if it has a log, and exits.
 fail() {
     echo "FAIL: $*" >&2
+    [ -s "${APP_LOG:-}" ] && sed 's/^/  the program said: /' "$APP_LOG" >&2
     exit 1
 }
 
@@ -49,7 +51,7 @@ fail() {
 start_app() {
     "$1" >"${APP_LOG:-/dev/null}" 2>&1 &
     APP_PID=$!
-    MAIN=$(wait_for_window "${APP_TITLE:-^Varnodel$}")
+    MAIN=$(wait_for_window "${APP_TITLE:-^Varnodel$}") || true
     [ -n "$MAIN" ] || fail "the main window did not appear"
     xdotool windowfocus --sync "$MAIN"
     eval "$(xdotool getwindowgeometry --shell "$MAIN")"
