@@ -22,6 +22,9 @@ public:
 
     QString InitDir;
     QString FileName;
+    // Whether the chosen file did not answer when the dialog looked it up (a dead network
+    // mount): it was then taken unchecked, and the command gives up on it.
+    bool NoAnswer = false;
 
     // Each returns false when the player cancels; FileName then stays as it was.
     bool ShowOpen();
