@@ -167,9 +167,9 @@ void Form1::cmdSave_Click()
         MsgBox(fileProblem(
             "save", fileName,
             QStringLiteral("It stopped answering while the puzzle was being written into it, "
-                           "and did not answer within %1 seconds. When it answers again, it "
-                           "holds either what it held before or the whole puzzle, never part "
-                           "of it.")
+                           "and did not answer within %1 seconds. If it answers again while "
+                           "Varnodel runs, it then holds either what it held before or the "
+                           "whole puzzle.")
                 .arg(SaveWaitMs / 1000)));
         break;
     default:

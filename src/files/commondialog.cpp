@@ -2,29 +2,49 @@
 #include "fileread.h"
 #include "nameonlyicons.h"
 
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSettings>
 #include <QWidget>
 #include <sys/stat.h>
 
-namespace {
-
-// Qt's dialog looks the chosen name up (is it there, is it a folder) on the window's
-// thread when it is accepted, and a file system that never answers would freeze the
-// window there for good. This one looks the name up on a thread of its own first: a name
-// that answers goes on to Qt's own checks, which then answer at once; one that does not
-// answer within the time a load waits closes the dialog, taken as it is.
+// Qt's dialog looks names up on the window's thread: each name as it is typed (to pick it
+// in the list and set the button) and the chosen one when it is accepted (is it there, is
+// it a folder). A file system that never answers, such as a dead network mount, would
+// freeze the window there for good. In this one typing only enables the button, and the
+// chosen name is looked up on a thread of its own first: a name that answers goes on to
+// Qt's own checks, which then answer at once; one that does not answer within the time a
+// load waits closes the dialog, taken as it is.
 class FileDialog : public QFileDialog
 {
 public:
     using QFileDialog::QFileDialog;
     QString unanswered; // the chosen name, when it did not answer
 
+    QLineEdit *nameEdit() const { return findChild<QLineEdit *>(QStringLiteral("fileNameEdit")); }
+
+protected:
+    void showEvent(QShowEvent *event) override
+    {
+        QLineEdit *edit = nameEdit();
+        auto *box = findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"));
+        if (edit && box && disconnect(edit, &QLineEdit::textChanged, this, nullptr)) {
+            QPushButton *button = box->button(acceptMode() == AcceptOpen ? QDialogButtonBox::Open
+                                                                         : QDialogButtonBox::Save);
+            connect(edit, &QLineEdit::textChanged, this, [button](const QString &text) {
+                if (button)
+                    button->setEnabled(!text.isEmpty());
+            });
+        }
+        QFileDialog::showEvent(event);
+    }
+
     void accept() override
     {
-        const auto *edit = findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        const QLineEdit *edit = nameEdit();
         QString name = edit ? edit->text() : QString();
         if (name == u'~' || name.startsWith(QLatin1String("~/")))
             name.replace(0, 1, QDir::homePath());
@@ -43,8 +63,6 @@ public:
     }
 };
 
-} // namespace
-
 CommonDialog::CommonDialog(QWidget *owner)
     : QObject(owner), m_owner(owner), m_icons(std::make_unique<NameOnlyIcons>())
 {
@@ -55,7 +73,10 @@ CommonDialog::CommonDialog(QWidget *owner)
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("/dev/null"));
 }
 
-CommonDialog::~CommonDialog() = default;
+CommonDialog::~CommonDialog()
+{
+    delete m_dialog;
+}
 
 bool CommonDialog::ShowOpen()
 {
@@ -74,15 +95,24 @@ bool CommonDialog::show(Mode mode)
     if (answer) {
         chosen = answer(mode, InitDir);
     } else {
-        FileDialog dialog(m_owner, QString(), InitDir);
-        // Qt's own dialog, whatever the desktop, so that it takes the icons below; the
-        // system's own dialogs may read files to choose theirs.
-        dialog.setOption(QFileDialog::DontUseNativeDialog);
-        dialog.setIconProvider(m_icons.get());
+        // One dialog for the window's life: closing Qt's for good waits until every folder
+        // it began to list has answered, and a dead mount never does.
+        if (!m_dialog) {
+            m_dialog = new FileDialog(m_owner);
+            // Qt's own dialog, whatever the desktop, so that it takes the icons below; the
+            // system's own dialogs may read files to choose theirs.
+            m_dialog->setOption(QFileDialog::DontUseNativeDialog);
+            m_dialog->setIconProvider(m_icons.get());
+        }
+        FileDialog &dialog = *m_dialog;
+        dialog.unanswered.clear();
+        dialog.setDirectory(InitDir);
         dialog.setAcceptMode(mode == Open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
         dialog.setFileMode(mode == Open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
         if (!FileName.isEmpty())
             dialog.selectFile(QFileInfo(FileName).fileName());
+        else if (dialog.nameEdit())
+            dialog.nameEdit()->clear();
         // Asking Qt's dialog for the name would look it up again.
         noAnswer = dialog.exec() == QDialog::Accepted && !dialog.unanswered.isEmpty();
         if (noAnswer)

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <functional>
 #include <memory>
 
 class QWidget;
+class FileDialog;
 class NameOnlyIcons;
 
 // The file dialog the window keeps for Get File and Save File: an initial folder, the
@@ -37,5 +39,6 @@ public:
 private:
     bool show(Mode mode);
     QWidget *m_owner;
-    std::unique_ptr<NameOnlyIcons> m_icons; // outlives every dialog that uses it
+    std::unique_ptr<NameOnlyIcons> m_icons; // outlives the dialog that uses it
+    QPointer<FileDialog> m_dialog; // made at first use
 };
