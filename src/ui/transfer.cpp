@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QDropEvent>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMimeData>
@@ -53,8 +54,20 @@ void Form1::createTransfer()
 // Fills the boxes as typing would, and nothing else: the player clicks Solve.
 void Form1::pastePuzzle()
 {
+    // A program that holds the clipboard but never answers keeps Qt waiting (on X11, 5
+    // seconds for each question). Asking first what it offers at all keeps that to one
+    // wait, and the time taken tells a silent clipboard from an empty one.
+    QElapsedTimer asked;
+    asked.start();
+    const QMimeData *data = QGuiApplication::clipboard()->mimeData();
+    const QString text = data && !data->formats().isEmpty() ? data->text() : QString();
+    if (text.isEmpty() && asked.elapsed() >= 2000) {
+        MsgBox(QStringLiteral("The clipboard did not answer: Varnodel waited %1 seconds for the "
+                              "program that holds it.")
+                   .arg(qRound(asked.elapsed() / 1000.0)));
+        return;
+    }
     // No puzzle is longer than a puzzle file may be; a huge clipboard is not read through.
-    const QString text = QGuiApplication::clipboard()->text();
     const QStringList texts
         = text.size() > PuzzleFile::MaxFileSize ? QStringList() : PuzzleForms::readGrid(text);
     if (texts.isEmpty()) {
