@@ -350,6 +350,7 @@ QString writeInPlace(const Job &job, const struct stat &checked)
         return problem;
     }
 
+    job.step("write");
     const qint64 size = job.bytes.size();
     const bool written = writeAll(fd, first) && (old.st_size <= size || ::ftruncate(fd, size) == 0)
         && ::fsync(fd) == 0;

@@ -10,7 +10,7 @@
 namespace CarefulSave {
 
 // Test seam: when set, a save runs it before each of its steps, named: "start",
-// "open in place", "rename".
+// "open in place", "write" (once writing has begun), "rename".
 inline std::function<void(const char *step)> stepHook;
 
 // What a save running on a thread of its own and the window waiting for it share. The

@@ -51,10 +51,13 @@ protected:
         else if (!name.isEmpty() && !name.startsWith(u'/'))
             name.prepend(directory().absolutePath() + u'/');
         if (!name.isEmpty()
-            && !FileRead::answerWithin<bool>(FileRead::MaxWaitMs, [path = QFile::encodeName(name)] {
-                   struct stat info = {};
-                   return ::stat(path.constData(), &info) == 0;
-               })) {
+            && !FileRead::answerWithin<bool>(
+                FileRead::MaxWaitMs, [path = QFile::encodeName(name), stall = FileRead::stallHook] {
+                    if (stall)
+                        stall();
+                    struct stat info = {};
+                    return ::stat(path.constData(), &info) == 0;
+                })) {
             unanswered = QDir::cleanPath(name);
             done(Accepted);
             return;

@@ -29,8 +29,8 @@ Result readRegularFile(const QString &fileName, qint64 maxSize);
 // Why a file was given up on after MaxWaitMs, in words.
 QString noAnswer();
 
-// Test seam: when set, the reading thread runs it before it touches the file, to stand
-// for a file that does not answer.
+// Test seam: when set, the reading thread (and the file dialogs' look-up) runs it before
+// it touches the file, to stand for a file that does not answer.
 inline std::function<void()> stallHook;
 
 // Waits until done() holds or maxWaitMs have passed, the window repainting but taking no
