@@ -30,15 +30,17 @@ protected:
     void showEvent(QShowEvent *event) override
     {
         QLineEdit *edit = nameEdit();
-        auto *box = findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"));
-        if (edit && box && disconnect(edit, &QLineEdit::textChanged, this, nullptr)) {
-            QPushButton *button = box->button(acceptMode() == AcceptOpen ? QDialogButtonBox::Open
-                                                                         : QDialogButtonBox::Save);
-            connect(edit, &QLineEdit::textChanged, this, [button](const QString &text) {
+        if (edit && disconnect(edit, &QLineEdit::textChanged, this, nullptr))
+            connect(edit, &QLineEdit::textChanged, this, [this](const QString &text) {
+                // The button changes with the mode, so it is looked up each time.
+                const auto *box = findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"));
+                QPushButton *button = box
+                    ? box->button(acceptMode() == AcceptOpen ? QDialogButtonBox::Open
+                                                             : QDialogButtonBox::Save)
+                    : nullptr;
                 if (button)
                     button->setEnabled(!text.isEmpty());
             });
-        }
         QFileDialog::showEvent(event);
     }
 
