@@ -30,6 +30,11 @@ protected:
     void showEvent(QShowEvent *event) override
     {
         QLineEdit *edit = nameEdit();
+        // Nor does it complete a typed path: the completer would list its folder, and a
+        // folder that never answers holds up every later listing of Qt's dialog, and then
+        // the window (it waits for the listing thread as the dialog is used again).
+        if (edit)
+            edit->setCompleter(nullptr);
         if (edit && disconnect(edit, &QLineEdit::textChanged, this, nullptr))
             connect(edit, &QLineEdit::textChanged, this, [this](const QString &text) {
                 // The button changes with the mode, so it is looked up each time.
@@ -61,6 +66,9 @@ protected:
                     return ::stat(path.constData(), &info) == 0;
                 })) {
             unanswered = QDir::cleanPath(name);
+            // Qt's dialog looks up whatever name it holds whenever its folder or mode
+            // changes, as it will on the next use.
+            nameEdit()->clear();
             done(Accepted);
             return;
         }
