@@ -539,7 +539,7 @@ void tst_files::saveKeepsWhatTheFileIs()
         && setxattr(QFile::encodeName(target), "security.capability", capability, sizeof capability,
                     0)
             != 0)
-        QSKIP("File capabilities cannot be set here (root on a file system that keeps them).");
+        QSKIP("Setting file capabilities needs root and a file system that keeps them.");
     const auto facts = [&] {
         struct stat info = {};
         stat(QFile::encodeName(target), &info);
