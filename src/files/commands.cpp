@@ -130,6 +130,9 @@ void Form1::loadPuzzleFile(const QString &fileName)
 // are. The file keeps everything but its bytes, and a failed save leaves the old ones.
 void Form1::cmdSave_Click()
 {
+    // The window takes input while a save waits for its file; a second save waits for none.
+    if (m_saving)
+        return;
     QStringList texts;
     for (CellNo = 0; CellNo <= 80; ++CellNo)
         texts << Row1[CellNo]->text();
@@ -148,14 +151,19 @@ void Form1::cmdSave_Click()
         return;
     }
     // The file is written on a thread of its own, so that a file system that stops
-    // answering (a dead network mount) cannot freeze the window. The window gives up on
-    // it after a few seconds; from then on the save changes nothing, unless a change had
-    // already begun, which then either lands whole or not at all.
+    // answering (a dead network mount) cannot freeze the window, which meanwhile goes on
+    // taking input (Quit above all) as the bytes to write are already taken. The window
+    // gives up on the file after a few seconds; from then on the save changes nothing,
+    // unless a change had already begun, which then either lands whole or not at all.
     auto watch = std::make_shared<CarefulSave::Watch>();
+    QScopedValueRollback<bool> saving(m_saving, true);
     const std::optional<QString> problem = FileRead::answerWithin<QString>(
-        SaveWaitMs, [watch, fileName, bytes = PuzzleFile::write(texts)] {
+        SaveWaitMs,
+        [watch, fileName, bytes = PuzzleFile::write(texts)] {
             return CarefulSave::save(fileName, bytes, *watch);
-        });
+        },
+        true);
+    m_saving = false;
     if (problem && !problem->isEmpty())
         MsgBox(fileProblem("save", fileName, *problem));
     if (problem)

@@ -76,7 +76,7 @@ Result readNow(const QByteArray &path, qint64 maxSize)
 
 } // namespace
 
-bool waitUntil(const std::function<bool()> &done, int maxWaitMs)
+bool waitUntil(const std::function<bool()> &done, int maxWaitMs, bool takeInput)
 {
     QEventLoop loop;
     QElapsedTimer waited;
@@ -87,7 +87,7 @@ bool waitUntil(const std::function<bool()> &done, int maxWaitMs)
             loop.quit();
     });
     poll.start(10);
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    loop.exec(takeInput ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
     return done();
 }
 

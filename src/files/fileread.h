@@ -33,15 +33,16 @@ QString noAnswer();
 // it touches the file, to stand for a file that does not answer.
 inline std::function<void()> stallHook;
 
-// Waits until done() holds or maxWaitMs have passed, the window repainting but taking no
-// input meanwhile; returns whether done() held.
-bool waitUntil(const std::function<bool()> &done, int maxWaitMs);
+// Waits until done() holds or maxWaitMs have passed, the window repainting meanwhile but
+// taking no input unless asked to; returns whether done() held.
+bool waitUntil(const std::function<bool()> &done, int maxWaitMs, bool takeInput = false);
 
 // Runs work on a thread of its own and waits for it at most maxWaitMs, as above. Returns
 // its result, or nothing when it did not finish in time: the thread is then left to
 // finish whenever the system answers it (or dropped when the program ends), so work must
 // own everything it uses.
-template<typename T> std::optional<T> answerWithin(int maxWaitMs, std::function<T()> work)
+template<typename T>
+std::optional<T> answerWithin(int maxWaitMs, std::function<T()> work, bool takeInput = false)
 {
     std::packaged_task<T()> task(std::move(work));
     std::future<T> done = task.get_future();
@@ -50,7 +51,7 @@ template<typename T> std::optional<T> answerWithin(int maxWaitMs, std::function<
     if (done.wait_for(std::chrono::milliseconds(50)) != std::future_status::ready
         && !waitUntil(
             [&done] { return done.wait_for(std::chrono::seconds(0)) == std::future_status::ready; },
-            maxWaitMs))
+            maxWaitMs, takeInput))
         return std::nullopt;
     return done.get();
 }

@@ -129,6 +129,7 @@ private:
     frmHelp *m_help = nullptr;
     int m_lastBox = 0; // the puzzle box that last had the focus
     bool m_loading = false; // a file is being read or filled into the grid
+    bool m_saving = false; // a save is waiting for its file
 };
 
 // The title of every window and message box.
