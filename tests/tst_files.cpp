@@ -1,3 +1,4 @@
+#include "files/carefulsave.h"
 #include "files/commondialog.h"
 #include "files/fileread.h"
 #include "files/puzzlefile.h"
@@ -15,6 +16,7 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 // Save File and Get File through the window: the bytes written, what a load does to
@@ -45,6 +47,8 @@ private slots:
     void saveToFolderFails();
     void saveKeepsWhatTheFileIs_data();
     void saveKeepsWhatTheFileIs();
+    void saveGivesUpOrRefusesSwappedFile_data();
+    void saveGivesUpOrRefusesSwappedFile();
     void dialogsJudgeFilesByName();
     void clicksWaitUntilLoadIsDone();
     void loadSurvivesCommandDuringYield();
@@ -331,6 +335,13 @@ void tst_files::badFileLeavesWindowAlone_data()
     QTest::newRow("never answers")
         << "stalled.txt" << puzzleFileBytes(simplePuzzle)
         << "It did not answer within 2 seconds, so Varnodel gave up on it.";
+    QTest::newRow("never answers the dialog")
+        << "stalled in dialog.txt" << puzzleFileBytes(simplePuzzle)
+        << "It did not answer within 2 seconds, so Varnodel gave up on it.";
+    QTest::newRow("left by an interrupted save")
+        << ".keep.txt.Xy12Zq" << puzzleFileBytes(simplePuzzle)
+        << "It is what an interrupted save of keep.txt left behind, not a puzzle file; the next "
+           "save of that file removes it.";
 }
 
 // Makes the special file a name asks for: a FIFO, or a link to a character device.
@@ -355,9 +366,12 @@ void tst_files::badFileLeavesWindowAlone()
         makeSpecialFile(path(name));
     else if (name != QLatin1String("missing.txt"))
         writeFile(path(name), bytes);
+    if (name.startsWith(u'.'))
+        writeFile(path(QStringLiteral("keep.txt")), "");
     // While it waits for a file that does not answer, the window goes on handling events.
     bool eventsRan = false;
-    if (name == QLatin1String("stalled.txt")) {
+    const bool stalled = name.startsWith(u"stalled");
+    if (stalled) {
         FileRead::stallHook = [] { QThread::sleep(3); };
         QTimer::singleShot(500, form, [&] { eventsRan = true; });
     }
@@ -370,13 +384,22 @@ void tst_files::badFileLeavesWindowAlone()
     const QString before = snapshot();
     messages.clear();
     answerDialog(path(name));
+    if (name.contains(u"dialog")) { // chosen in the real dialog, which looks it up first
+        form->CommonDialog1->answer = nullptr;
+        QTimer::singleShot(100, form, [&] {
+            auto *edit = QApplication::activeModalWidget()->findChild<QLineEdit *>(
+                QStringLiteral("fileNameEdit"));
+            edit->setText(path(name));
+            QTest::keyClick(edit, Qt::Key_Return);
+        });
+    }
     form->cmdGet_Click();
     FileRead::stallHook = nullptr;
     QCOMPARE(messages,
              QStringList{QStringLiteral("Varnodel could not load the file\r%1\r\r%2")
                              .arg(QDir::toNativeSeparators(path(name)), problem)});
     QCOMPARE(snapshot(), before);
-    QCOMPARE(eventsRan, name == QLatin1String("stalled.txt"));
+    QCOMPARE(eventsRan, stalled);
 }
 
 // A save that fails part way leaves the file of that name as it was, whichever way it
@@ -486,6 +509,12 @@ void tst_files::saveKeepsWhatTheFileIs_data()
            "set again.";
     QTest::newRow("another user's link in a shared folder")
         << "root, symbolic link, shared" << 0644 << "It could not be opened: Permission denied";
+    QTest::newRow("file capabilities") << "root, capabilities" << 0755 << "";
+    QTest::newRow("file capabilities its saver cannot set again")
+        << "nobody, capabilities" << 0666
+        << "Saving it would clear its file capabilities, which only an administrator may set "
+           "again.";
+    QTest::newRow("leftovers of interrupted saves") << "root, leftover" << 0644 << "";
 }
 
 // A save changes the file's bytes and nothing else: mode (all twelve bits), owner, group
@@ -520,16 +549,32 @@ void tst_files::saveKeepsWhatTheFileIs()
         QCOMPARE(chmod(QFile::encodeName(dirPath()), 01777), 0);
     }
     QCOMPARE(chmod(QFile::encodeName(target), mode_t(mode)), 0);
+    // CAP_NET_RAW, permitted and effective, as setcap cap_net_raw+ep sets it
+    const quint32 capability[5] = {0x02000001, 1u << 13, 0, 0, 0};
+    if (how.contains(u"capabilities")
+        && setxattr(QFile::encodeName(target), "security.capability", capability, sizeof capability,
+                    0)
+            != 0)
+        QSKIP("Setting file capabilities needs root and a file system that keeps them.");
     const auto facts = [&] {
         struct stat info = {};
         stat(QFile::encodeName(target), &info);
+        QByteArray caps(64, 0);
+        caps.resize(qMax<ssize_t>(
+            0,
+            getxattr(QFile::encodeName(target), "security.capability", caps.data(), caps.size())));
         return QStringList{readAll(target), readAll(name),
                            QString::asprintf("%o %u %u %lu %d", info.st_mode, info.st_uid,
                                              info.st_gid, info.st_nlink,
-                                             QFileInfo(name).isSymLink())}
+                                             QFileInfo(name).isSymLink()),
+                           caps.toHex()}
         + QDir(dirPath()).entryList(QDir::AllEntries | QDir::Hidden);
     };
+    if (how.contains(u"leftover")) // not named as ours: stays
+        writeFile(path(QStringLiteral(".p.txt.1234567")), "kept");
     QStringList expected = facts();
+    if (how.contains(u"leftover")) // ours: removed
+        writeFile(path(QStringLiteral(".p.txt.Ab12Cd")), "half");
     setGrid(*form, simpleSolution);
     answerDialog(name);
     if (how.startsWith(u"nobody")) {
@@ -545,6 +590,72 @@ void tst_files::saveKeepsWhatTheFileIs()
     QCOMPARE(messages.join(u'\n'),
              problem.isEmpty() ? problem
                                : "Varnodel could not save the file\r" + name + "\r\r" + problem);
+}
+
+// A save that gets no answer is given up after a few seconds while the window repaints;
+// from then on it writes nothing, unless writing had begun, which then ends whole. A file
+// swapped for a link after its check is never written through the link.
+void tst_files::saveGivesUpOrRefusesSwappedFile_data()
+{
+    QTest::addColumn<QString>("step"); // where the save is held up, or the file swapped
+    QTest::addColumn<bool>("inPlace"); // a hard link keeps it from being replaced
+    QTest::addColumn<QString>("problem");
+    QTest::addColumn<QByteArray>("after"); // what the name then reads
+    const QString notSaved = "It did not answer within 5 seconds; the puzzle was not saved.";
+    const QString swapped = "It was replaced, or changed owner, while Varnodel was saving it; it "
+                            "was left alone.";
+    QTest::newRow("stalled at the start") << "start" << false << notSaved << QByteArray("old");
+    QTest::newRow("stalled before the rename")
+        << "rename" << false << notSaved << QByteArray("old");
+    QTest::newRow("stalled while writing in place")
+        << "write" << true
+        << "It stopped answering while the puzzle was being written into it, and did not "
+           "answer within 5 seconds. If it answers again while Varnodel runs, it then holds "
+           "either what it held before or the whole puzzle."
+        << puzzleFileBytes(simpleSolution);
+    QTest::newRow("swapped before the rename")
+        << "swap rename" << false << swapped << QByteArray("secret");
+    QTest::newRow("swapped before the in-place write")
+        << "swap open in place" << true << swapped << QByteArray("secret");
+}
+
+void tst_files::saveGivesUpOrRefusesSwappedFile()
+{
+    QFETCH(QString, step);
+    QFETCH(bool, inPlace);
+    QFETCH(QString, problem);
+    QFETCH(QByteArray, after);
+    const QString name = path(QStringLiteral("p.txt"));
+    writeFile(name, "old");
+    writeFile(path(QStringLiteral("victim.txt")), "secret");
+    if (inPlace)
+        QCOMPARE(link(QFile::encodeName(name), QFile::encodeName(path(QStringLiteral("l.txt")))),
+                 0);
+    QVERIFY(QFile::link(QStringLiteral("victim.txt"), path(QStringLiteral("swap"))));
+    auto gate = std::make_shared<QSemaphore>();
+    CarefulSave::stepHook = [=](const char *now) {
+        if (step == QLatin1String(now))
+            gate->acquire();
+        else if (step == QLatin1String("swap ") + QLatin1String(now))
+            rename(QFile::encodeName(path(QStringLiteral("swap"))), QFile::encodeName(name));
+    };
+    bool eventsRan = false;
+    QTimer::singleShot(500, form, [&] { // the window takes clicks, but no second save
+        eventsRan = true;
+        form->cmdSave->click();
+    });
+    setGrid(*form, simpleSolution);
+    answerDialog(name);
+    form->cmdSave_Click();
+    CarefulSave::stepHook = nullptr;
+    gate->release();
+    QTest::qWait(300); // the save, let go, goes on to its end
+    QCOMPARE(messages, QStringList{"Varnodel could not save the file\r" + name + "\r\r" + problem});
+    QCOMPARE(eventsRan, !step.startsWith(u"swap"));
+    QCOMPARE(readAll(name), after);
+    QCOMPARE(readAll(path(QStringLiteral("victim.txt"))), QByteArray("secret"));
+    QCOMPARE(QDir(dirPath()).entryList(QDir::Files | QDir::Hidden).size(),
+             (inPlace ? 3 : 2) + !step.startsWith(u"swap"));
 }
 
 // The dialogs are Qt's own and judge files by name only: a file without an extension

@@ -1,22 +1,91 @@
 #include "carefulsave.h"
 #include "fileproblems.h"
+#include "puzzlefile.h"
 
 #include <QFile>
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <climits>
+#include <dirent.h>
 #include <fcntl.h>
+#include <linux/capability.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/xattr.h>
 #include <unistd.h>
 
 namespace CarefulSave {
+
+bool Watch::wanted() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_state != GivenUp && m_state != GivenUpWhileChanging;
+}
+
+bool Watch::begin()
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (m_state == GivenUp || m_state == GivenUpWhileChanging)
+        return false;
+    m_state = Changing;
+    return true;
+}
+
+void Watch::end(bool landed)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (m_state == Changing)
+        m_state = landed ? Changed : Untouched;
+}
+
+Watch::State Watch::giveUp()
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (m_state == Untouched)
+        m_state = GivenUp;
+    else if (m_state == Changing)
+        m_state = GivenUpWhileChanging;
+    return m_state;
+}
+
+QByteArray leftoverOf(const QByteArray &path)
+{
+    const qsizetype slash = path.lastIndexOf('/');
+    const QByteArray name = path.mid(slash + 1);
+    if (name.size() < 9 || !name.startsWith('.') || name.at(name.size() - 7) != '.'
+        || !std::all_of(name.end() - 6, name.end(), [](char c) { return std::isalnum(uchar(c)); }))
+        return QByteArray();
+    const QByteArray original = path.left(slash + 1) + name.mid(1, name.size() - 8);
+    struct stat info = {};
+    return ::lstat(original.constData(), &info) == 0 ? original : QByteArray();
+}
 
 namespace {
 
 using FileProblems::couldNot;
 
 constexpr mode_t ModeBits = 07777;
+constexpr char CapabilityName[] = "security.capability";
+
+// One save, as its steps see it.
+struct Job
+{
+    QByteArray path;
+    const QByteArray &bytes;
+    Watch &watch;
+    void step(const char *name) const
+    {
+        if (watch.hook)
+            watch.hook(name);
+    }
+};
+
+QString replacedMeanwhile()
+{
+    return QStringLiteral("It was replaced, or changed owner, while Varnodel was saving it; it "
+                          "was left alone.");
+}
 
 bool writeAll(int fd, const QByteArray &bytes)
 {
@@ -93,18 +162,62 @@ bool followLinks(QByteArray &path, int &error)
     return false;
 }
 
-QString createNew(const QByteArray &path, const QByteArray &bytes)
+QString createNew(const Job &job)
 {
-    const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0)
-        return couldNot("created", errno);
-    const bool written = writeAll(fd, bytes) && ::fsync(fd) == 0;
-    const int error = errno;
-    if (::close(fd) == 0 && written)
+    if (!job.watch.begin())
         return QString();
-    // A half-written new file is worth less than none.
-    ::unlink(path.constData());
-    return couldNot("written", written ? errno : error);
+    const char *path = job.path.constData();
+    QString problem;
+    const int fd = ::open(path, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        problem = couldNot("created", errno);
+    } else {
+        const bool written = writeAll(fd, job.bytes) && ::fsync(fd) == 0;
+        const int error = errno;
+        if (::close(fd) != 0 || !written) {
+            problem = couldNot("written", written ? errno : error);
+            // A half-written new file is worth less than none.
+            ::unlink(path);
+        }
+    }
+    job.watch.end(problem.isEmpty());
+    return problem;
+}
+
+// Removes what earlier saves of this file left when they were interrupted: regular files
+// named as its new copies are, owned by this user or by the file's owner.
+void removeLeftovers(const QByteArray &path, uid_t owner)
+{
+    const qsizetype slash = path.lastIndexOf('/');
+    const QByteArray folder = slash < 0 ? QByteArray(".") : path.left(qMax<qsizetype>(slash, 1));
+    DIR *dir = ::opendir(folder.constData());
+    if (!dir)
+        return;
+    while (const dirent *entry = ::readdir(dir)) {
+        const QByteArray leftover = path.left(slash + 1) + entry->d_name;
+        struct stat info = {};
+        if (leftoverOf(leftover) == path && ::lstat(leftover.constData(), &info) == 0
+            && S_ISREG(info.st_mode) && (info.st_uid == ::geteuid() || info.st_uid == owner))
+            ::unlink(leftover.constData());
+    }
+    ::closedir(dir);
+}
+
+// The file's capabilities, which the kernel takes from a file on every write, as it
+// takes set-ID bits.
+QByteArray capabilities(int fd)
+{
+    QByteArray value(64, Qt::Uninitialized);
+    const ssize_t n = ::fgetxattr(fd, CapabilityName, value.data(), size_t(value.size()));
+    return value.left(qMax<ssize_t>(n, 0));
+}
+
+bool maySetCapabilities()
+{
+    __user_cap_header_struct header = {_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct data[_LINUX_CAPABILITY_U32S_3] = {};
+    return ::syscall(SYS_capget, &header, data) == 0
+        && (data[CAP_SETFCAP / 32].effective & (1u << (CAP_SETFCAP % 32)));
 }
 
 // Whether this user can set the file's set-ID bits again once a write has cleared
@@ -128,10 +241,10 @@ enum class Outcome { Done, Failed, CannotKeep };
 // Writes a new file beside the old one and renames it over it. Declines, touching
 // nothing, wherever the new file could not be made the same as the old one in all but
 // its bytes.
-Outcome replaceByRename(const QByteArray &path, const struct stat &old, const QByteArray &bytes,
-                        QString &problem)
+Outcome replaceByRename(const Job &job, const struct stat &old, QString &problem)
 {
-    if (old.st_nlink != 1 || ::listxattr(path.constData(), nullptr, 0) > 0)
+    const QByteArray &path = job.path;
+    if (old.st_nlink != 1 || ::llistxattr(path.constData(), nullptr, 0) > 0)
         return Outcome::CannotKeep;
     const qsizetype slash = path.lastIndexOf('/');
     QByteArray temp = path.left(slash + 1) + '.' + path.mid(slash + 1) + ".XXXXXX";
@@ -139,17 +252,19 @@ Outcome replaceByRename(const QByteArray &path, const struct stat &old, const QB
     const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
     if (fd < 0)
         return Outcome::CannotKeep;
+    const auto drop = [&](Outcome outcome) {
+        ::close(fd);
+        ::unlink(temp.constData());
+        return outcome;
+    };
     // A folder with a default access list gives it to every new file; the old one has none.
-    if (::flistxattr(fd, nullptr, 0) > 0) {
-        ::close(fd);
-        ::unlink(temp.constData());
-        return Outcome::CannotKeep;
-    }
-    if (!writeAll(fd, bytes) || ::fsync(fd) != 0) {
+    if (::flistxattr(fd, nullptr, 0) > 0)
+        return drop(Outcome::CannotKeep);
+    if (!job.watch.wanted())
+        return drop(Outcome::Failed);
+    if (!writeAll(fd, job.bytes) || ::fsync(fd) != 0) {
         problem = couldNot("written", errno);
-        ::close(fd);
-        ::unlink(temp.constData());
-        return Outcome::Failed;
+        return drop(Outcome::Failed);
     }
     // Owner and group first: changing them clears the set-ID bits, which the mode then
     // puts back. Only afterwards, as a write by anyone but root clears them too.
@@ -163,53 +278,99 @@ Outcome replaceByRename(const QByteArray &path, const struct stat &old, const QB
         ::unlink(temp.constData());
         return Outcome::Failed;
     }
-    if (!same || ::rename(temp.constData(), path.constData()) != 0) {
+    if (!same) {
         ::unlink(temp.constData());
         return Outcome::CannotKeep;
     }
-    return Outcome::Done;
+    // The rename replaces whatever has the name then, and never writes through a link; but
+    // a file or link put there since the check would be replaced by one with the checked
+    // file's owner and mode, so the name must still be the checked file.
+    job.step("rename");
+    struct stat now = {};
+    if (::lstat(path.constData(), &now) != 0 || now.st_dev != old.st_dev
+        || now.st_ino != old.st_ino) {
+        ::unlink(temp.constData());
+        problem = replacedMeanwhile();
+        return Outcome::Failed;
+    }
+    if (!job.watch.begin()) {
+        ::unlink(temp.constData());
+        return Outcome::Failed;
+    }
+    const bool renamed = ::rename(temp.constData(), path.constData()) == 0;
+    job.watch.end(renamed);
+    if (!renamed)
+        ::unlink(temp.constData());
+    return renamed ? Outcome::Done : Outcome::CannotKeep;
 }
 
-// Writes into the existing file. The bytes the new ones cover and the old length are
-// kept first and put back if the write fails.
-QString writeInPlace(const QByteArray &path, const QByteArray &bytes)
+// Writes into the very file that was checked. The bytes the new ones cover and the old
+// length are kept first and put back if the write fails.
+QString writeInPlace(const Job &job, const struct stat &checked)
 {
-    const int fd = ::open(path.constData(), O_RDWR | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    job.step("open in place");
+    // Without following a link, and compared with the checked file: whatever took its name
+    // since, a link to another user's file above all, is left alone.
+    const int fd
+        = ::open(job.path.constData(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
-        return couldNot("opened", errno);
+        return errno == ELOOP ? replacedMeanwhile() : couldNot("opened", errno);
     struct stat old = {};
     QString problem;
+    const QByteArray keptCapabilities = capabilities(fd);
+    // A file that shrinks gets the new bytes over its whole old length first, blanks
+    // filling the room after the last line, and is cut to the new length only then. A
+    // load reads nothing after the 81st line, so a save stopped between the two steps
+    // leaves the new puzzle, never the new lines followed by the old file's tail. (A file
+    // too large to be a puzzle is neither padded nor kept aside whole.)
+    QByteArray first = job.bytes;
     QByteArray kept;
     if (::fstat(fd, &old) != 0) {
         problem = couldNot("opened", errno);
     } else if (!S_ISREG(old.st_mode)) {
         problem = FileProblems::notARegularFile(old.st_mode);
+    } else if (old.st_dev != checked.st_dev || old.st_ino != checked.st_ino
+               || old.st_uid != checked.st_uid) {
+        problem = replacedMeanwhile();
     } else if (!canKeepSetIdBits(old)) {
         problem = QStringLiteral("Saving it would clear its set-user-ID or set-group-ID bit, "
                                  "which only its owner may set again.");
+    } else if (!keptCapabilities.isEmpty() && !maySetCapabilities()) {
+        problem = QStringLiteral("Saving it would clear its file capabilities, which only an "
+                                 "administrator may set again.");
     } else {
-        kept.resize(qMin<qint64>(old.st_size, bytes.size()));
+        if (old.st_size > first.size() && old.st_size <= PuzzleFile::MaxFileSize)
+            first.append(qsizetype(old.st_size - first.size()), ' ');
+        kept.resize(qMin<qint64>(old.st_size, first.size()));
         if (!readAll(fd, kept))
             problem = couldNot("read", errno);
     }
-    if (!problem.isEmpty()) {
+    if (!problem.isEmpty() || !job.watch.begin()) {
         ::close(fd);
         return problem;
     }
 
-    if (!writeAll(fd, bytes) || (old.st_size > bytes.size() && ::ftruncate(fd, bytes.size()) != 0)
-        || ::fsync(fd) != 0) {
+    job.step("write");
+    const qint64 size = job.bytes.size();
+    const bool written = writeAll(fd, first) && (old.st_size <= size || ::ftruncate(fd, size) == 0)
+        && ::fsync(fd) == 0;
+    if (!written) {
         problem = couldNot("written", errno);
-        // Putting the old bytes and length back is all that is left to try; the problem
-        // told is the write's own either way.
-        writeAll(fd, kept);
-        [[maybe_unused]] const int truncated = ::ftruncate(fd, old.st_size);
-        ::fsync(fd);
+        if (!writeAll(fd, kept) || ::ftruncate(fd, old.st_size) != 0 || ::fsync(fd) != 0)
+            problem += QStringLiteral(" Its old bytes could not all be put back.");
     }
-    // A write by anyone but root clears the set-ID bits; the owner may put them back.
+    // A write clears the set-ID bits (unless by root) and the capabilities; both go back.
     struct stat now = {};
     if (::fstat(fd, &now) == 0 && (now.st_mode & ModeBits) != (old.st_mode & ModeBits))
         ::fchmod(fd, old.st_mode & ModeBits);
+    if (!keptCapabilities.isEmpty() && capabilities(fd) != keptCapabilities
+        && ::fsetxattr(fd, CapabilityName, keptCapabilities.constData(),
+                       size_t(keptCapabilities.size()), 0)
+            != 0
+        && problem.isEmpty())
+        problem = QStringLiteral("It was saved, but its file capabilities could not be set "
+                                 "again: %1")
+                      .arg(FileProblems::systemReason(errno));
     if (problem.isEmpty() && ::fstat(fd, &now) == 0
         && (now.st_mode & ModeBits) != (old.st_mode & ModeBits))
         problem = QStringLiteral("It was saved, but its permissions changed from %1 to %2.")
@@ -217,29 +378,40 @@ QString writeInPlace(const QByteArray &path, const QByteArray &bytes)
                       .arg(now.st_mode & ModeBits, 4, 8, QLatin1Char('0'));
     if (::close(fd) != 0 && problem.isEmpty())
         problem = couldNot("written", errno);
+    job.watch.end(written);
     return problem;
 }
 
 } // namespace
 
-QString save(const QString &fileName, const QByteArray &bytes)
+QString save(const QString &fileName, const QByteArray &bytes, Watch &watch)
 {
-    QByteArray path = QFile::encodeName(fileName);
+    Job job{QFile::encodeName(fileName), bytes, watch};
+    job.step("start");
     int error = 0;
-    if (!followLinks(path, error))
+    if (!watch.wanted())
+        return QString();
+    if (!followLinks(job.path, error))
         return couldNot("opened", error);
+    const char *path = job.path.constData();
+    // Not following a link: one put here since the links were followed is not the file
+    // that was checked.
     struct stat old = {};
-    if (::stat(path.constData(), &old) != 0)
-        return errno == ENOENT ? createNew(path, bytes) : couldNot("opened", errno);
+    if (::lstat(path, &old) != 0)
+        return errno == ENOENT ? createNew(job) : couldNot("opened", errno);
+    if (S_ISLNK(old.st_mode))
+        return replacedMeanwhile();
     if (!S_ISREG(old.st_mode))
         return FileProblems::notARegularFile(old.st_mode);
     // A file the user may not write is not saved over, even where its folder would let
     // a new file take its name.
-    if (::faccessat(AT_FDCWD, path.constData(), W_OK, AT_EACCESS) != 0)
+    if (::faccessat(AT_FDCWD, path, W_OK, AT_EACCESS) != 0)
         return couldNot("opened", errno);
+    if (watch.wanted())
+        removeLeftovers(job.path, old.st_uid);
 
     QString problem;
-    switch (replaceByRename(path, old, bytes, problem)) {
+    switch (replaceByRename(job, old, problem)) {
     case Outcome::Done:
         return QString();
     case Outcome::Failed:
@@ -247,7 +419,7 @@ QString save(const QString &fileName, const QByteArray &bytes)
     case Outcome::CannotKeep:
         break;
     }
-    return writeInPlace(path, bytes);
+    return writeInPlace(job, old);
 }
 
 } // namespace CarefulSave

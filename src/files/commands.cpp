@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QScopedValueRollback>
 #include <QStandardPaths>
+#include <memory>
 #include <unistd.h>
 
 namespace {
@@ -37,6 +38,16 @@ QString saveFolder()
     return !documents.isEmpty() && QDir(documents).exists() ? documents : QDir::homePath();
 }
 
+// A save waits longer than a load: making sure the bytes are on the disk may take a
+// moment on a slow but working one.
+constexpr int SaveWaitMs = 5000;
+
+QString notSavedInTime(int waitedMs)
+{
+    return QStringLiteral("It did not answer within %1 seconds; the puzzle was not saved.")
+        .arg(waitedMs / 1000);
+}
+
 } // namespace
 
 void Form1::cmdGet_Click()
@@ -44,7 +55,10 @@ void Form1::cmdGet_Click()
     CommonDialog1->InitDir = QCoreApplication::applicationDirPath();
     if (!CommonDialog1->ShowOpen())
         return;
-    loadPuzzleFile(CommonDialog1->FileName);
+    if (CommonDialog1->NoAnswer)
+        MsgBox(fileProblem("load", CommonDialog1->FileName, FileRead::noAnswer()));
+    else
+        loadPuzzleFile(CommonDialog1->FileName);
 }
 
 // Reads and checks the whole file before anything in the window changes, so a file
@@ -109,6 +123,9 @@ void Form1::loadPuzzle(const PuzzleText::Reading &reading)
 // are. The file keeps everything but its bytes, and a failed save leaves the old ones.
 void Form1::cmdSave_Click()
 {
+    // The window takes input while a save waits for its file; a second save waits for none.
+    if (m_saving)
+        return;
     QStringList texts;
     for (CellNo = 0; CellNo <= 80; ++CellNo)
         texts << Row1[CellNo]->text();
@@ -122,7 +139,41 @@ void Form1::cmdSave_Click()
     if (!CommonDialog1->ShowSave())
         return;
     const QString fileName = CommonDialog1->FileName;
-    const QString problem = CarefulSave::save(fileName, PuzzleFile::write(texts));
-    if (!problem.isEmpty())
-        MsgBox(fileProblem("save", fileName, problem));
+    if (CommonDialog1->NoAnswer) {
+        MsgBox(fileProblem("save", fileName, notSavedInTime(FileRead::MaxWaitMs)));
+        return;
+    }
+    // The file is written on a thread of its own, so that a file system that stops
+    // answering (a dead network mount) cannot freeze the window, which meanwhile goes on
+    // taking input (Quit above all) as the bytes to write are already taken. The window
+    // gives up on the file after a few seconds; from then on the save changes nothing,
+    // unless a change had already begun, which then either lands whole or not at all.
+    auto watch = std::make_shared<CarefulSave::Watch>();
+    QScopedValueRollback<bool> saving(m_saving, true);
+    const std::optional<QString> problem = FileRead::answerWithin<QString>(
+        SaveWaitMs,
+        [watch, fileName, bytes = PuzzleFile::write(texts)] {
+            return CarefulSave::save(fileName, bytes, *watch);
+        },
+        true);
+    m_saving = false;
+    if (problem && !problem->isEmpty())
+        MsgBox(fileProblem("save", fileName, *problem));
+    if (problem)
+        return;
+    switch (watch->giveUp()) {
+    case CarefulSave::Watch::Changed:
+        break;
+    case CarefulSave::Watch::GivenUpWhileChanging:
+        MsgBox(fileProblem(
+            "save", fileName,
+            QStringLiteral("It stopped answering while the puzzle was being written into it, "
+                           "and did not answer within %1 seconds. If it answers again while "
+                           "Varnodel runs, it then holds either what it held before or the "
+                           "whole puzzle.")
+                .arg(SaveWaitMs / 1000)));
+        break;
+    default:
+        MsgBox(fileProblem("save", fileName, notSavedInTime(SaveWaitMs)));
+    }
 }

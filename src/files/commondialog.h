@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <functional>
 #include <memory>
 
 class QWidget;
+class FileDialog;
 class NameOnlyIcons;
 
 // The file dialog the window keeps for Get File and Save File: an initial folder, the
@@ -22,6 +24,9 @@ public:
 
     QString InitDir;
     QString FileName;
+    // Whether the chosen file did not answer when the dialog looked it up (a dead network
+    // mount): it was then taken unchecked, and the command gives up on it.
+    bool NoAnswer = false;
 
     // Each returns false when the player cancels; FileName then stays as it was.
     bool ShowOpen();
@@ -34,5 +39,6 @@ public:
 private:
     bool show(Mode mode);
     QWidget *m_owner;
-    std::unique_ptr<NameOnlyIcons> m_icons; // outlives every dialog that uses it
+    std::unique_ptr<NameOnlyIcons> m_icons; // outlives the dialog that uses it
+    QPointer<FileDialog> m_dialog; // made at first use
 };

@@ -1,4 +1,5 @@
 #include "fileread.h"
+#include "carefulsave.h"
 #include "fileproblems.h"
 
 #include <QElapsedTimer>
@@ -6,11 +7,8 @@
 #include <QFile>
 #include <QTimer>
 #include <cerrno>
-#include <chrono>
 #include <fcntl.h>
-#include <future>
 #include <sys/stat.h>
-#include <thread>
 #include <unistd.h>
 
 namespace FileRead {
@@ -24,6 +22,12 @@ QString tooLarge()
 
 Result readNow(const QByteArray &path, qint64 maxSize)
 {
+    const QByteArray original = CarefulSave::leftoverOf(path);
+    if (!original.isEmpty())
+        return {{},
+                QStringLiteral("It is what an interrupted save of %1 left behind, not a puzzle "
+                               "file; the next save of that file removes it.")
+                    .arg(QFile::decodeName(original.mid(original.lastIndexOf('/') + 1)))};
     struct stat info = {};
     if (::stat(path.constData(), &info) != 0)
         return {{},
@@ -72,39 +76,36 @@ Result readNow(const QByteArray &path, qint64 maxSize)
 
 } // namespace
 
+bool waitUntil(const std::function<bool()> &done, int maxWaitMs, bool takeInput)
+{
+    QEventLoop loop;
+    QElapsedTimer waited;
+    waited.start();
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (done() || waited.elapsed() >= maxWaitMs)
+            loop.quit();
+    });
+    poll.start(10);
+    loop.exec(takeInput ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
+    return done();
+}
+
 Result readRegularFile(const QString &fileName, qint64 maxSize)
 {
-    using namespace std::chrono;
-    std::packaged_task<Result()> task(
-        [path = QFile::encodeName(fileName), maxSize, stall = stallHook] {
+    const std::optional<Result> result = answerWithin<Result>(
+        MaxWaitMs, [path = QFile::encodeName(fileName), maxSize, stall = stallHook] {
             if (stall)
                 stall();
             return readNow(path, maxSize);
         });
-    std::future<Result> done = task.get_future();
-    // Detached: a thread stuck in the system keeps nothing of the window's and is
-    // simply dropped when the program ends.
-    std::thread(std::move(task)).detach();
+    return result ? *result : Result{{}, noAnswer()};
+}
 
-    const auto ready = [&done] { return done.wait_for(0s) == std::future_status::ready; };
-    // A file that answers at once, as nearly every one does, needs no event loop.
-    if (done.wait_for(50ms) != std::future_status::ready) {
-        QEventLoop loop;
-        QElapsedTimer waited;
-        waited.start();
-        QTimer poll;
-        QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-            if (ready() || waited.elapsed() >= MaxWaitMs)
-                loop.quit();
-        });
-        poll.start(10);
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
-    }
-    if (!ready())
-        return {{},
-                QStringLiteral("It did not answer within %1 seconds, so Varnodel gave up on it.")
-                    .arg(MaxWaitMs / 1000)};
-    return done.get();
+QString noAnswer()
+{
+    return QStringLiteral("It did not answer within %1 seconds, so Varnodel gave up on it.")
+        .arg(MaxWaitMs / 1000);
 }
 
 } // namespace FileRead

@@ -140,6 +140,7 @@ private:
     int m_lastBox = 0; // the puzzle box that last had the focus
     bool m_loading = false; // a file is being read or filled into the grid
     bool m_candidateFontFitted = false;
+    bool m_saving = false; // a save is waiting for its file
 };
 
 // The title of every window and message box.

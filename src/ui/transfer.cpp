@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QDropEvent>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMimeData>
@@ -59,8 +60,20 @@ void Form1::pastePuzzle()
     if (m_loading)
         return;
     QScopedValueRollback<bool> loading(m_loading, true);
+    // A program that holds the clipboard but never answers keeps Qt waiting (on X11, 5
+    // seconds for each question). Asking first what it offers at all keeps that to one
+    // wait, and the time taken tells a silent clipboard from an empty one.
+    QElapsedTimer asked;
+    asked.start();
+    const QMimeData *data = QGuiApplication::clipboard()->mimeData();
+    const QString text = data && !data->formats().isEmpty() ? data->text() : QString();
+    if (text.isEmpty() && asked.elapsed() >= 2000) {
+        MsgBox(QStringLiteral("The clipboard did not answer: Varnodel waited %1 seconds for the "
+                              "program that holds it.")
+                   .arg(qRound(asked.elapsed() / 1000.0)));
+        return;
+    }
     // No puzzle is longer than a puzzle file may be; a huge clipboard is not read through.
-    const QString text = QGuiApplication::clipboard()->text();
     PuzzleText::Reading reading;
     if (text.size() > PuzzleFile::MaxFileSize)
         reading.refusal = QStringLiteral("It is too large to be a puzzle.");
