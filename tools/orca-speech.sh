@@ -145,8 +145,9 @@ get_file() {
     xdotool type --delay 150 "$1"
     settle
     xdotool key Return
+    # Every load ends in a message, which takes the focus itself; giving it to the main
+    # window here could take it from the message before a screen reader has read it.
     wait_gone "^$name\$"
-    give_focus_back
 }
 
 APP_LOG="$WORK/app.log"

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QWidget>
+#include <limits>
 #include <sys/stat.h>
 
 // Qt's dialog looks names up on the window's thread: each name as it is typed (to pick it
@@ -101,6 +102,11 @@ bool CommonDialog::ShowSave()
     return show(Save);
 }
 
+qint64 CommonDialog::msecsSinceClosed() const
+{
+    return m_closed.isValid() ? m_closed.elapsed() : std::numeric_limits<qint64>::max();
+}
+
 bool CommonDialog::show(Mode mode)
 {
     QString chosen;
@@ -128,6 +134,7 @@ bool CommonDialog::show(Mode mode)
             dialog.nameEdit()->clear();
         // Asking Qt's dialog for the name would look it up again.
         noAnswer = dialog.exec() == QDialog::Accepted && !dialog.unanswered.isEmpty();
+        m_closed.start();
         if (noAnswer)
             chosen = dialog.unanswered;
         else if (dialog.result() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())

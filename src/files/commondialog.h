@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -32,6 +33,9 @@ public:
     bool ShowOpen();
     bool ShowSave();
 
+    // How long ago a dialog shown by the window last closed; very long when none has.
+    qint64 msecsSinceClosed() const;
+
     // Test seam: when set, it answers in place of a real dialog, returning the chosen
     // name or an empty text for a cancel.
     std::function<QString(Mode mode, const QString &initialDir)> answer;
@@ -41,4 +45,5 @@ private:
     QWidget *m_owner;
     std::unique_ptr<NameOnlyIcons> m_icons; // outlives the dialog that uses it
     QPointer<FileDialog> m_dialog; // made at first use
+    QElapsedTimer m_closed;
 };

@@ -1,13 +1,33 @@
+#include "files/commondialog.h"
 #include "form1.h"
 
+#include <QEventLoop>
 #include <QLabel>
 #include <QMessageBox>
+#include <QTimer>
+
+namespace {
+
+// How long after a file dialog closes a message may open.
+constexpr qint64 MessageAfterDialog = 400;
+
+} // namespace
 
 void Form1::MsgBox(const QString &text, QWidget *over)
 {
     if (msgBoxHook) {
         msgBoxHook(text);
         return;
+    }
+    // A screen reader (Orca) still busy with the key that closed a file dialog takes a
+    // window that opens meanwhile for one it has already read, and never reads it: a
+    // message that follows a dialog at once waits until that key is well behind it.
+    const qint64 sinceDialog
+        = CommonDialog1 ? CommonDialog1->msecsSinceClosed() : MessageAfterDialog;
+    if (sinceDialog < MessageAfterDialog) {
+        QEventLoop wait;
+        QTimer::singleShot(int(MessageAfterDialog - sinceDialog), &wait, &QEventLoop::quit);
+        wait.exec(QEventLoop::ExcludeUserInputEvents);
     }
     QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(AppTitle), text, QMessageBox::Ok,
                     over ? over : this);
