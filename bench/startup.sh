@@ -31,7 +31,7 @@ done
 for program in varnodel floor; do
     t=$(cut -d' ' -f1 "/tmp/startup-$program.txt" | median)
     m=$(cut -d' ' -f2 "/tmp/startup-$program.txt" | median)
-    printf '%-9s first painted window %7.1f ms   PSS after 1 s %6d KiB   (median of %d)\n' "$program" "$t" "$m" "$runs"
+    printf '%-9s first painted window %7.1f ms   PSS after 1 s %6.0f KiB   (median of %d)\n' "$program" "$t" "$m" "$runs"
     eval "${program}_t=$t ${program}_m=$m"
 done
 pairs=$(paste -d' ' /tmp/startup-varnodel.txt /tmp/startup-floor.txt | awk '{ print $1 / $3 }' | median)
