@@ -40,10 +40,4 @@ cmp "$WORK/loaded.txt" "$PROGRAM_DIR/puzzle-intermediate.txt" \
     || fail "the loaded sample did not save back the same"
 echo "ok: Get File loads a sample, which Save File writes back unchanged"
 
-click_quit
-for _ in $(seq 40); do kill -0 "$APP_PID" 2>/dev/null || break; sleep 0.05; done
-kill -0 "$APP_PID" 2>/dev/null && fail "Quit did not end the program within 2 seconds"
-wait "$APP_PID" && status=0 || status=$?
-APP_PID=
-[ "$status" -eq 0 ] || fail "the program ended with status $status"
-echo "ok: Quit ended the program with status 0"
+quit_ends_program

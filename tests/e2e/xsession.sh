@@ -103,6 +103,18 @@ click_result() { click_twips 6480 4320 1095 735; }
 click_quit()   { click_twips 9240 3840 1095 495; }
 click_clear()  { click_twips 9240 4560 1095 495; }
 
+# Clicks Quit and checks that the program ends at once with status 0.
+quit_ends_program() {
+    local status
+    click_quit
+    for _ in $(seq 40); do kill -0 "$APP_PID" 2>/dev/null || break; sleep 0.05; done
+    kill -0 "$APP_PID" 2>/dev/null && fail "Quit did not end the program within 2 seconds"
+    wait "$APP_PID" && status=0 || status=$?
+    APP_PID=
+    [ "$status" -eq 0 ] || fail "the program ended with status $status"
+    echo "ok: Quit ended the program with status 0"
+}
+
 # Clicks puzzle box i (0 to 80).
 click_box() {
     local r=$(($1 / 9)) c=$(($1 % 9))
