@@ -839,6 +839,8 @@ void tst_files::readsEveryForm_data()
     QTest::newRow("81 lines of a digit or .") << u8(lines81) << P;
     QTest::newRow("one line") << u8(P) << P;
     QTest::newRow("one line, NBSP, fields") << "\xA0" + P.toLatin1() + "\t4.5  id17\r\n" << P;
+    QTest::newRow("one line, rows set apart, comment")
+        << u8("# from the paper\n" + nine([](QString r) { return r; }, " ")) << P;
     QTest::newRow("nine lines, zeros") << u8(nine(zeros)) << P;
     QTest::newRow("commas, trailing comma")
         << u8(nine([](QString r) { return fields(r, "", ",") + ","; }, "\r\n")) << P;

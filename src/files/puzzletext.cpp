@@ -226,6 +226,11 @@ Line classify(QString line, int number, bool afterSection)
         out.kind = Row;
         return out;
     }
+    // A whole puzzle on one line, its rows or boxes set apart by blanks or uprights.
+    if (out.cells.size() == PuzzleFile::Cells) {
+        out.kind = Whole;
+        return out;
+    }
     // Read by position: a blank is an open cell. Only a row nine characters wide is read
     // so: in a shorter one, a lost cell could not be told from a blank cut off its end.
     // Blanks outside the first and last upright only indent the row.
