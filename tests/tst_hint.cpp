@@ -100,6 +100,10 @@ void tst_hint::answers_data()
         << puzzle.left(3) + "b.i" + puzzle.mid(6) << Kind::WrongDigit << 4 << 0 << Technique::None
         << "Cell 6 does not fit it either."
         << "Cell 4 does not fit the solution.";
+    QTest::newRow("typed digit leaving a digit no place")
+        << "53a.7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79"
+        << Kind::WrongDigit << 3 << 0 << Technique::None << QString()
+        << "Cell 3 does not fit the solution.";
     QString typed = puzzle;
     for (QChar &ch : typed)
         ch = ch.isDigit() ? QChar(ch.unicode() - u'1' + u'a') : ch;

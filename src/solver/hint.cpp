@@ -721,6 +721,58 @@ const Solution &solutionOf(const std::array<int, 81> &givens)
     return last;
 }
 
+// A cell that can take no digit, or a digit with no place left in some row, column or
+// box: the grid cannot be finished.
+bool findDeadEnd(const std::array<int, 81> &grid, Answer &a)
+{
+    const Board b(grid);
+    for (int c = 0; c < 81; ++c) {
+        if (!grid[c] && !b.cand[c]) {
+            a.kind = Kind::NoCandidate;
+            a.cell = c + 1;
+            a.text = Words::tr("Cell %1 can take no digit: its row, column and box hold every "
+                               "digit from 1 to 9 between them.\rSome digit in the grid is wrong.")
+                         .arg(a.cell);
+            return true;
+        }
+    }
+
+    const int missing = b.missingPlace();
+    if (missing >= 0) {
+        a.kind = Kind::NoPlace;
+        a.text = Words::tr("In %1, %2 has no place left: every open cell there sees one "
+                           "already.\rSome digit in the grid is wrong.")
+                     .arg(unitName(missing / 10))
+                     .arg(missing % 10);
+        return true;
+    }
+
+    return false;
+}
+
+// The digits typed in the grid, not given, that differ from the solution.
+bool findWrongDigits(const std::array<int, 81> &grid, const std::array<bool, 81> &givens,
+                     const std::array<int, 81> &solution, Answer &a)
+{
+    std::vector<int> wrong;
+    for (int c = 0; c < 81; ++c)
+        if (grid[c] && !givens[c] && grid[c] != solution[c])
+            wrong.push_back(c);
+    if (!wrong.empty()) {
+        a.kind = Kind::WrongDigit;
+        a.cell = wrong.front() + 1;
+        a.text = Words::tr("Cell %1 does not fit the solution.").arg(a.cell);
+        wrong.erase(wrong.begin());
+        if (!wrong.empty())
+            a.text += u'\r'
+                + (wrong.size() == 1 ? Words::tr("%1 does not fit it either.")
+                                     : Words::tr("%1 do not fit it either."))
+                      .arg(cellsText(wrong, true));
+        return true;
+    }
+    return false;
+}
+
 } // namespace
 
 QString techniqueName(Technique technique)
@@ -772,25 +824,18 @@ Answer find(const std::array<int, 81> &grid, const std::array<bool, 81> &givenCe
     if (findClashes(grid, givens, a))
         return a;
 
-    const Board b(grid);
-    for (int c = 0; c < 81; ++c) {
-        if (!grid[c] && !b.cand[c]) {
-            a.kind = Kind::NoCandidate;
-            a.cell = c + 1;
-            a.text = Words::tr("Cell %1 can take no digit: its row, column and box hold every "
-                               "digit from 1 to 9 between them.\rSome digit in the grid is wrong.")
-                         .arg(a.cell);
-            return a;
+    std::array<int, 81> puzzle{};
+    for (int c = 0; c < 81; ++c)
+        puzzle[c] = givens[c] ? grid[c] : 0;
+    if (findDeadEnd(grid, a)) {
+        // A dead end the givens alone do not reach comes from the digits typed: where the
+        // givens have one solution, the typed digits that differ from it are named.
+        Answer wrong, givensOnly;
+        if (puzzle != grid && !findDeadEnd(puzzle, givensOnly)) {
+            const Solution &known = solutionOf(puzzle);
+            if (known.count == 1 && findWrongDigits(grid, givens, known.digits, wrong))
+                return wrong;
         }
-    }
-
-    const int missing = b.missingPlace();
-    if (missing >= 0) {
-        a.kind = Kind::NoPlace;
-        a.text = Words::tr("In %1, %2 has no place left: every open cell there sees one "
-                           "already.\rSome digit in the grid is wrong.")
-                     .arg(unitName(missing / 10))
-                     .arg(missing % 10);
         return a;
     }
 
@@ -800,9 +845,6 @@ Answer find(const std::array<int, 81> &grid, const std::array<bool, 81> &givenCe
                            "Get File, and ask again.");
         return a;
     }
-    std::array<int, 81> puzzle{};
-    for (int c = 0; c < 81; ++c)
-        puzzle[c] = givens[c] ? grid[c] : 0;
     const Solution &known = solutionOf(puzzle);
     if (known.count != 1) {
         a.kind = known.count == 0 ? Kind::NoSolution : Kind::ManySolutions;
@@ -821,22 +863,8 @@ Answer find(const std::array<int, 81> &grid, const std::array<bool, 81> &givenCe
     }
     const std::array<int, 81> &solution = known.digits;
 
-    std::vector<int> wrong;
-    for (int c = 0; c < 81; ++c)
-        if (grid[c] && !givens[c] && grid[c] != solution[c])
-            wrong.push_back(c);
-    if (!wrong.empty()) {
-        a.kind = Kind::WrongDigit;
-        a.cell = wrong.front() + 1;
-        a.text = Words::tr("Cell %1 does not fit the solution.").arg(a.cell);
-        wrong.erase(wrong.begin());
-        if (!wrong.empty())
-            a.text += u'\r'
-                + (wrong.size() == 1 ? Words::tr("%1 does not fit it either.")
-                                     : Words::tr("%1 do not fit it either."))
-                      .arg(cellsText(wrong, true));
+    if (findWrongDigits(grid, givens, solution, a))
         return a;
-    }
     if (filled == 81) {
         a.kind = Kind::Full;
         a.text = Words::tr("Every cell is filled, and every digit fits the solution.");
