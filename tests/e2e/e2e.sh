@@ -66,16 +66,8 @@ for _ in $(seq 100); do [ -s "$WORK/solution.txt" ] && break; sleep 0.05; done
 cmp "$WORK/solution.txt" <(grid_bytes "$SOLUTION") || fail "the saved result differs from the solution"
 echo "ok: Show Result then Save File wrote the solution"
 
-# The open dialog starts in the program's folder, so the sample's bare name is enough.
 click_clear
-click_get
-answer_file_dialog "puzzle-intermediate.txt"
-answer_message "Get File"
-click_save
-answer_file_dialog "$WORK/loaded.txt"
-for _ in $(seq 100); do [ -s "$WORK/loaded.txt" ] && break; sleep 0.05; done
-cmp "$WORK/loaded.txt" "$PROGRAM_DIR/puzzle-intermediate.txt" || fail "the loaded sample did not save back the same"
-echo "ok: Get File of a sample, then Save File, gave the sample's bytes"
+sample_saves_back
 
 quit_ends_program
 echo "1 passed, 0 failed"

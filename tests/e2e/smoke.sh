@@ -29,15 +29,6 @@ wait_gone '^Help Information$'
 xdotool windowfocus --sync "$MAIN"
 echo "ok: the help window finds its file"
 
-# The open dialog starts in the program's folder, where the samples are.
-click_get
-answer_file_dialog "puzzle-intermediate.txt"
-answer_message "Get File"
-click_save
-answer_file_dialog "$WORK/loaded.txt"
-for _ in $(seq 100); do [ -s "$WORK/loaded.txt" ] && break; sleep 0.05; done
-cmp "$WORK/loaded.txt" "$PROGRAM_DIR/puzzle-intermediate.txt" \
-    || fail "the loaded sample did not save back the same"
-echo "ok: Get File loads a sample, which Save File writes back unchanged"
+sample_saves_back
 
 quit_ends_program

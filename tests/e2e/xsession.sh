@@ -103,6 +103,20 @@ click_result() { click_twips 6480 4320 1095 735; }
 click_quit()   { click_twips 9240 3840 1095 495; }
 click_clear()  { click_twips 9240 4560 1095 495; }
 
+# Loads the intermediate sample by its bare name (the open dialog starts in the
+# program's folder, where the samples are), saves it to WORK and checks the bytes.
+sample_saves_back() {
+    click_get
+    answer_file_dialog "puzzle-intermediate.txt"
+    answer_message "Get File"
+    click_save
+    answer_file_dialog "$WORK/loaded.txt"
+    for _ in $(seq 100); do [ -s "$WORK/loaded.txt" ] && break; sleep 0.05; done
+    cmp "$WORK/loaded.txt" "$PROGRAM_DIR/puzzle-intermediate.txt" \
+        || fail "the loaded sample did not save back the same"
+    echo "ok: Get File loads a sample, which Save File writes back unchanged"
+}
+
 # Clicks Quit and checks that the program ends at once with status 0.
 quit_ends_program() {
     local status
