@@ -70,6 +70,21 @@ puzzle is solved.
 An empty box in the Possible Numbers grid means
 that no digit fits that cell: some digit in the
 grid is wrong.""",
+    """HINT
+
+Help > Hint, or F2, names a cell you can work out
+next from the grid as it stands, and says why:
+
+  Cell 3 is 9.
+  In box 1, 9 can only go in cell 3 (hidden single).
+  9 is already in row 3 (cell 23), column 1
+  (cell 55) and column 2 (cell 47).
+
+The cursor moves to that cell: type the digit
+yourself. Boxes count 1 to 9 row by row from the
+top left. A wrong digit, or a puzzle without one
+single solution, is named first. When nothing the
+hint knows decides a cell, it gives one away.""",
     """THE POSSIBLE NUMBERS GRID
 
 Each time a solve gets stuck, Varnodel switches the
@@ -86,7 +101,8 @@ solved.""",
 Clear empties the grid and makes every cell white,
 ready for a new puzzle. It leaves the Possible
 Numbers grid as it was: it goes on showing the old
-puzzle's digits until the next solve gets stuck.
+puzzle's digits until a puzzle is loaded (Get File,
+a paste or a drop) or the next solve gets stuck.
 
 Quit, or the window's close button, ends Varnodel
 at once. Nothing is asked and nothing is kept: save
@@ -125,8 +141,9 @@ write them: one line of 81 characters, perhaps
 with a rating after it; nine lines of nine, with
 the boxes drawn or not, or with the cells
 separated by commas, semicolons or tabs, as a
-spreadsheet copies them. A digit is a given; one
-mark, such as . 0 - or a blank, is an open cell.
+spreadsheet copies them. A digit 1 to 9 is a
+given; one mark, such as . 0 - or a blank, is an
+open cell.
 Headings, and comments after # // or ;, are
 skipped. It reads .sdk files, 9x9 JSON arrays and
 OpenSudoku files too, in UTF-8 or UTF-16.""",
@@ -155,6 +172,7 @@ Alt+C Clear; Alt+H opens the Help menu.
 Enter presses the button that has the focus.
 The arrow keys move through either grid, and F6
 brings you back to the cell you used last.
+F2 asks for a hint.
 
 A screen reader hears each cell's number, row and
 column, and whether it is a given, right or wrong.""",
