@@ -69,6 +69,7 @@ QString tst_help::helpFile(const QByteArray &bytes)
 void tst_help::layout()
 {
     frmHelp help(form);
+    connect(&help, &frmHelp::message, form, &Form1::MsgBox);
     QCOMPARE(help.windowTitle(), QStringLiteral("Help Information"));
     QCOMPARE(help.size(), QSize(721, 495));
     QCOMPARE(help.List1->geometry(), QRect(40, 48, 617, 364));
@@ -93,6 +94,7 @@ void tst_help::layout()
 void tst_help::pagesThenEnd()
 {
     frmHelp help(form);
+    connect(&help, &frmHelp::message, form, &Form1::MsgBox);
     help.filePath = helpFile("a1\r\na2\r\n******\r\nb1\r\n******\r\n");
     help.Form_Load();
     QCOMPARE(listRows(help), (QStringList{"a1", "a2", "******"}));
@@ -150,6 +152,7 @@ void tst_help::brokenFiles()
     QFETCH(QStringList, nextMessages);
 
     frmHelp help(form);
+    connect(&help, &frmHelp::message, form, &Form1::MsgBox);
     help.filePath = missing ? tempDir->filePath(QStringLiteral("none.det")) : helpFile(bytes);
     help.Form_Load();
     QCOMPARE(listRows(help), loadRows);
@@ -203,6 +206,7 @@ void tst_help::infoReopensAtFirstPage()
 void tst_help::shippedHelpFileReadsThrough()
 {
     frmHelp help(form);
+    connect(&help, &frmHelp::message, form, &Form1::MsgBox);
     help.show();
     QVERIFY(QTest::qWaitForWindowExposed(&help));
     help.Form_Load();

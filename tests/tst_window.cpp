@@ -1,6 +1,6 @@
 #include "files/commondialog.h"
 #include "support.h"
-#include "ui/contrast.h"
+#include "state/contrast.h"
 #include "ui/fittext.h"
 
 #include <QFontInfo>

@@ -1,7 +1,6 @@
 #include "frmhelp.h"
 #include "ui/accessiblebox.h"
 #include "ui/fittext.h"
-#include "ui/form1.h"
 #include "ui/twips.h"
 
 #include <QCoreApplication>
@@ -9,7 +8,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
-frmHelp::frmHelp(Form1 *owner) : QDialog(owner), m_owner(owner)
+frmHelp::frmHelp(QWidget *owner) : QDialog(owner)
 {
     setObjectName(QStringLiteral("frmHelp"));
     setWindowTitle(tr("Help Information"));
@@ -76,9 +75,9 @@ void frmHelp::showPage()
 
 void frmHelp::showProblem()
 {
-    m_owner->MsgBox(QStringLiteral("There was a problem with the help file\r"
-                                   "Please tell the Varnodel developers: varnodel@example.org"),
-                    this);
+    emit message(tr("There was a problem with the help file\r"
+                    "Please tell the Varnodel developers: varnodel@example.org"),
+                 this);
 }
 
 // Opens the help file and shows its first page. A missing file, or one that ends
@@ -104,7 +103,7 @@ void frmHelp::cmdNext_Click()
     List1->clear();
     List1->setAccessibleDescription(QString());
     if (m_pager.atEnd()) {
-        m_owner->MsgBox(QStringLiteral("That is the end of the help file"), this);
+        emit message(tr("That is the end of the help file"), this);
         return;
     }
     showPage();

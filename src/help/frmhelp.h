@@ -5,7 +5,6 @@
 #include <QDialog>
 #include <QFile>
 
-class Form1;
 class QListWidget;
 class QPushButton;
 
@@ -16,7 +15,7 @@ class frmHelp : public QDialog
     Q_OBJECT
 
 public:
-    explicit frmHelp(Form1 *owner);
+    explicit frmHelp(QWidget *owner);
 
     QListWidget *List1 = nullptr;
     QPushButton *cmdNext = nullptr;
@@ -38,11 +37,14 @@ public:
 
     void done(int result) override;
 
+signals:
+    // A message for the player, to be shown over this window.
+    void message(const QString &text, QWidget *over);
+
 private:
     void showPage();
     void showProblem();
 
-    Form1 *m_owner;
     QFile m_file;
     HelpPager m_pager{&m_file};
 };

@@ -85,7 +85,7 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
 void Form1::Row1_KeyPress(int index, int keyAscii)
 {
     if (backColor(Row1[index]) == Colour::Yellow) {
-        MsgBox(QStringLiteral("This is Already a Number\rTry Another one"));
+        MsgBox(tr("This is Already a Number\rTry Another one"));
         return;
     }
     if (!Solved)
@@ -108,5 +108,5 @@ void Form1::Check_Corr()
         if (colour != Colour::Yellow && colour != paleGreen)
             return;
     }
-    MsgBox(QStringLiteral("Congratulations\rYou have Solved it\r\rYou are a Star ! ! !"));
+    MsgBox(tr("Congratulations\rYou have Solved it\r\rYou are a Star ! ! !"));
 }

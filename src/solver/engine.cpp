@@ -141,17 +141,17 @@ void Form1::GoAgain()
         }
 
         if (RowSum[0] == 405 && solutionIsComplete()) {
-            MsgBox(QStringLiteral("Solved\r\rNow you can enter a number and see if it is correct"));
+            MsgBox(tr("Solved\r\rNow you can enter a number and see if it is correct"));
             Solved = -1;
             return;
         }
         if (PassState > 81) {
             cmdShowGrid_Click();
-            MsgBox(QStringLiteral("This one is not so simple\r"
-                                  "Look at the possible numbers\r"
-                                  "Work out a number thah must fit\r"
-                                  "And Click Solved.\r\r"
-                                  "Do this until it is solved"));
+            MsgBox(tr("This one is not so simple\r"
+                      "Look at the possible numbers\r"
+                      "Work out a number thah must fit\r"
+                      "And Click Solved.\r\r"
+                      "Do this until it is solved"));
             return;
         }
     }

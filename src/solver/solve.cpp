@@ -1,20 +1,7 @@
 #include "state/colours.h"
-#include "ui/celllist.h"
 #include "ui/form1.h"
 
 #include <QLineEdit>
-
-// Names the boxes whose text is not a single digit, or returns an empty text when all
-// 81 can be taken. Such a text could come from typing or from a puzzle file.
-QString Form1::unusableTexts() const
-{
-    QStringList texts;
-    for (const QLineEdit *box : Row1)
-        texts << box->text();
-    return CellList::refusal(QStringLiteral("A cell takes one digit, or nothing."),
-                             CellList::unusableCells(texts),
-                             QStringLiteral("Correct these cells and click Solve again."));
-}
 
 // Takes the puzzle afresh from the box texts: every filled box is a given. A given keeps
 // its digit as its text; an open cell starts with all nine digits as candidates.

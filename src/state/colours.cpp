@@ -1,6 +1,5 @@
 #include "colours.h"
-#include "ui/accessibility.h"
-#include "ui/contrast.h"
+#include "contrast.h"
 
 #include <QPalette>
 #include <QWidget>
@@ -46,5 +45,15 @@ void setBackColor(QWidget *box, int bgr)
                          ? Qt::black
                          : Qt::white);
     box->setPalette(palette);
-    showStatus(box);
+}
+
+BoxStatus statusOf(int bgr)
+{
+    if (bgr == Colour::Yellow)
+        return BoxStatus::Given;
+    if (bgr == colourFromText(QLatin1String(Colour::PaleGreenText)))
+        return BoxStatus::Right;
+    if (bgr == colourFromText(QLatin1String(Colour::LightOrangeText)))
+        return BoxStatus::Wrong;
+    return BoxStatus::Plain;
 }

@@ -26,3 +26,7 @@ int bgrFromColour(const QColor &colour);
 // Painting a box also gives it dark text, so the digit stays readable under any theme.
 int backColor(const QWidget *box);
 void setBackColor(QWidget *box, int bgr);
+
+// What a puzzle box's colour says of its digit.
+enum class BoxStatus { Plain, Given, Right, Wrong };
+BoxStatus statusOf(int bgr);

@@ -1,6 +1,7 @@
 #include "accessiblebox.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QStyle>
 #include <QStyleOptionFrame>
@@ -55,7 +56,7 @@ QString AccessibleBox::text(QAccessible::Text t) const
             = box()->property(GridBoxProperty).toStringList().value(t == QAccessible::Name ? 0 : 1);
     // An open cell says so, where a screen reader would otherwise say nothing at all.
     if (t == QAccessible::Description && text.isEmpty() && box()->text().isEmpty())
-        return QStringLiteral("empty");
+        return QCoreApplication::translate("Accessibility", "empty");
     return text;
 }
 

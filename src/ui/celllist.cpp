@@ -1,6 +1,7 @@
 #include "celllist.h"
 #include "state/value.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QScreen>
@@ -9,6 +10,11 @@
 namespace CellList {
 
 namespace {
+
+struct Words
+{
+    Q_DECLARE_TR_FUNCTIONS(CellList)
+};
 
 // Line breaks and other control characters in a quoted text or a file name would
 // stretch a message over many lines; each shows as a replacement mark instead.
@@ -70,13 +76,13 @@ QStringList capped(const QStringList &lines)
         return lines;
     QStringList shown = lines.mid(0, limit);
     const qsizetype more = lines.size() - limit;
-    shown << (more == 1 ? QStringLiteral("and 1 more") : QStringLiteral("and %1 more").arg(more));
+    shown << Words::tr("and %n more", nullptr, int(more));
     return shown;
 }
 
 QString cellLine(int cellNumber, const QString &text)
 {
-    return QStringLiteral("Cell %1 holds %2").arg(cellNumber).arg(quoted(text));
+    return Words::tr("Cell %1 holds %2").arg(cellNumber).arg(quoted(text));
 }
 
 QStringList unusableCells(const QStringList &texts)

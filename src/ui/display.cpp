@@ -8,8 +8,8 @@
 void Form1::cmdShowGrid_Click()
 {
     if (Solved) {
-        MsgBox(QStringLiteral("As it is solved, this can only show you all the correct numbers\r"
-                              "Click on See result to see the answer"));
+        MsgBox(tr("As it is solved, this can only show you all the correct numbers\r"
+                  "Click on See result to see the answer"));
         return;
     }
     const bool show = txtNos[0]->isHidden();
@@ -23,8 +23,8 @@ void Form1::cmdShowGrid_Click()
 void Form1::cmdShowResult_Click()
 {
     if (!Solved) {
-        MsgBox(QStringLiteral("As the puzzle has not been solved\r"
-                              "Click Show - Hide Possible numbers"));
+        MsgBox(tr("As the puzzle has not been solved\r"
+                  "Click Show - Hide Possible numbers"));
         return;
     }
     const int paleGreen = colourFromText(QLatin1String(Colour::PaleGreenText));

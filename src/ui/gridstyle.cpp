@@ -1,5 +1,5 @@
 #include "gridstyle.h"
-#include "contrast.h"
+#include "state/contrast.h"
 
 #include <QPainter>
 #include <QStyleOption>

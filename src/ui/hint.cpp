@@ -19,7 +19,7 @@ void Form1::Hint_Click()
         if (texts.at(index) == QLatin1String("0"))
             zeros << CellList::cellLine(index + 1, texts.at(index));
     const QString advice = tr("Correct these cells and ask for a hint again.");
-    QString refusal = CellList::refusal(QStringLiteral("A cell takes one digit, or nothing."),
+    QString refusal = CellList::refusal(tr("A cell takes one digit, or nothing."),
                                         CellList::unusableCells(texts), advice);
     if (refusal.isEmpty())
         refusal = CellList::refusal(tr("A hint needs the digits 1 to 9 and open cells only."),

@@ -1,8 +1,10 @@
+#include "celllist.h"
 #include "files/commondialog.h"
 #include "form1.h"
 
 #include <QEventLoop>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -37,4 +39,16 @@ void Form1::MsgBox(const QString &text, QWidget *over)
     if (auto *label = box.findChild<QLabel *>(QStringLiteral("qt_msgbox_label")))
         label->setAccessibleName(QString(text).replace(QLatin1Char('\r'), QLatin1Char('\n')));
     box.exec();
+}
+
+// Names the boxes whose text is not a single digit, or returns an empty text when all
+// 81 can be taken. Such a text could come from typing or from a puzzle file.
+QString Form1::unusableTexts() const
+{
+    QStringList texts;
+    for (const QLineEdit *box : Row1)
+        texts << box->text();
+    return CellList::refusal(tr("A cell takes one digit, or nothing."),
+                             CellList::unusableCells(texts),
+                             tr("Correct these cells and click Solve again."));
 }
