@@ -367,6 +367,7 @@ QString listed(const QStringList &items)
 {
     if (items.size() < 2)
         return items.value(0);
+    //: The end of a list: %1 holds all items but the last, joined by ", ".
     return Words::tr("%1 and %2")
         .arg(items.mid(0, items.size() - 1).join(Words::tr(", ")), items.constLast());
 }
@@ -380,14 +381,33 @@ QString digitsText(Mask digits)
     return listed(items);
 }
 
-QString cellsText(const std::vector<int> &cells, bool capital = false)
+// Where a list of cells stands in its sentence: languages that decline nouns word it
+// differently at the start, as a subject, after "in" and after "from" or "out of".
+enum class CellsRole { Start, Subject, In, From };
+
+QString cellsText(const std::vector<int> &cells, CellsRole role)
 {
     QStringList numbers;
     for (int c : cells)
         numbers << QString::number(c + 1);
-    if (cells.size() == 1)
-        return (capital ? Words::tr("Cell %1") : Words::tr("cell %1")).arg(numbers.constFirst());
-    return (capital ? Words::tr("Cells %1") : Words::tr("cells %1")).arg(listed(numbers));
+    const bool one = cells.size() == 1;
+    QString text;
+    switch (role) {
+    case CellsRole::Start:
+        text = one ? Words::tr("Cell %1") : Words::tr("Cells %1");
+        break;
+    case CellsRole::Subject:
+        text = one ? Words::tr("cell %1", "subject") : Words::tr("cells %1", "subject");
+        break;
+    case CellsRole::In:
+        text = one ? Words::tr("cell %1", "after in") : Words::tr("cells %1", "after in");
+        break;
+    case CellsRole::From:
+        text = one ? Words::tr("cell %1", "after from or out of")
+                   : Words::tr("cells %1", "after from or out of");
+        break;
+    }
+    return text.arg(one ? numbers.constFirst() : listed(numbers));
 }
 
 QString unitName(int u)
@@ -395,6 +415,7 @@ QString unitName(int u)
     const int n = u % 9 + 1;
     switch (u / 9) {
     case 0:
+        //: A unit inside a sentence: "In row 3, ...", "... is already in row 3".
         return Words::tr("row %1").arg(n);
     case 1:
         return Words::tr("column %1").arg(n);
@@ -408,6 +429,7 @@ QString unitTitle(int u)
     const int n = u % 9 + 1;
     switch (u / 9) {
     case 0:
+        //: A unit at the start of a line: "Row 3 holds 1, 4 and 7."
         return Words::tr("Row %1").arg(n);
     case 1:
         return Words::tr("Column %1").arg(n);
@@ -422,6 +444,7 @@ QString linesText(const std::vector<int> &units)
     QStringList numbers;
     for (int u : units)
         numbers << QString::number(u % 9 + 1);
+    //: Two to four rows or columns of an X-wing, swordfish or jellyfish: "rows 2 and 7".
     return (units.front() < 9 ? Words::tr("rows %1") : Words::tr("columns %1"))
         .arg(listed(numbers));
 }
@@ -446,7 +469,9 @@ QString removalsText(const std::vector<CellDigit> &removals)
     }
     QStringList texts;
     for (const auto &g : groups)
-        texts << Words::tr("%1 from %2").arg(digitsText(g.second), cellsText(g.first));
+        //: What a step rules out: %1 one or more digits, %2 "cell 19" or "cells 19 and 25".
+        texts << Words::tr("%1 from %2")
+                     .arg(digitsText(g.second), cellsText(g.first, CellsRole::From));
     return listed(texts);
 }
 
@@ -454,6 +479,10 @@ QString stepText(const Step &s, const std::vector<CellDigit> &removals)
 {
     const QString name = techniqueName(s.technique);
     const QString ruledOut = removalsText(removals);
+    //: One step of a deduction. %1 a unit ("row 3") or rows or columns ("rows 2 and 7");
+    //: %2 one or more digits; %3 a unit, rows or columns, or cells ("cells 4 and 6");
+    //: %4 the technique's name; %5 what it rules out ("3 from cell 19, and 7 from
+    //: cells 20 and 21"). The naked sets read: in %1, cells %2 can only take digits %3.
     switch (s.technique) {
     case Technique::Pointing:
     case Technique::Claiming:
@@ -464,14 +493,14 @@ QString stepText(const Step &s, const std::vector<CellDigit> &removals)
     case Technique::NakedTriple:
     case Technique::NakedQuad:
         return Words::tr("In %1, %2 can only take %3 (%4): that rules out %5.")
-            .arg(unitName(s.where.front()), cellsText(s.onto), digitsText(s.digits), name,
-                 ruledOut);
+            .arg(unitName(s.where.front()), cellsText(s.onto, CellsRole::Subject),
+                 digitsText(s.digits), name, ruledOut);
     case Technique::HiddenPair:
     case Technique::HiddenTriple:
     case Technique::HiddenQuad:
         return Words::tr("In %1, %2 can only go in %3 (%4): that rules out %5.")
-            .arg(unitName(s.where.front()), digitsText(s.digits), cellsText(s.onto), name,
-                 ruledOut);
+            .arg(unitName(s.where.front()), digitsText(s.digits), cellsText(s.onto, CellsRole::In),
+                 name, ruledOut);
     default:
         return Words::tr("In %1, %2 can only go in %3 (%4): that rules out %5.")
             .arg(linesText(s.where), digitsText(s.digits), linesText(s.onto), name, ruledOut);
@@ -489,6 +518,7 @@ QStringList singleText(const Board &b, const Single &s, bool afterSteps)
         for (int u : t.units[s.cell]) {
             const Mask held = b.placed(u);
             if (held)
+                //: %1 a unit at the start of a line ("Row 3"), %2 one or more digits.
                 lines << Words::tr("%1 holds %2.").arg(unitTitle(u), digitsText(held));
         }
         for (int d = 1; d <= 9; ++d)
@@ -502,6 +532,7 @@ QStringList singleText(const Board &b, const Single &s, bool afterSteps)
         return lines;
     }
 
+    //: %1 a unit ("box 1"), %2 a digit, %3 a cell number, %4 the technique's name.
     lines << Words::tr("In %1, %2 can only go in cell %3 (%4).")
                  .arg(unitName(s.unit))
                  .arg(s.digit)
@@ -537,6 +568,7 @@ QStringList singleText(const Board &b, const Single &s, bool afterSteps)
         const auto &cells = t.cells[best];
         const int holder = *std::find_if(cells.begin(), cells.end(),
                                          [&](int c) { return b.digit[c] == s.digit; });
+        //: %1 a unit ("row 3") that holds the digit, in cell %2.
         holders << Words::tr("%1 (cell %2)").arg(unitName(best)).arg(holder + 1);
         blocked.erase(std::remove_if(blocked.begin(), blocked.end(),
                                      [&](int c) {
@@ -547,9 +579,12 @@ QStringList singleText(const Board &b, const Single &s, bool afterSteps)
                       blocked.end());
     }
     if (!holders.isEmpty())
+        //: %1 a digit; %2 a list of units with their cells: "row 3 (cell 23) and column 1 (cell
+        //: 55)".
         lines << Words::tr("%1 is already in %2.").arg(s.digit).arg(listed(holders));
     if (!byStep.empty() && afterSteps)
-        lines << Words::tr("The steps above rule it out of %1.").arg(cellsText(byStep));
+        lines << Words::tr("The steps above rule it out of %1.")
+                     .arg(cellsText(byStep, CellsRole::From));
     return lines;
 }
 
@@ -635,7 +670,7 @@ bool findClashes(const std::array<int, 81> &grid, const std::array<bool, 81> &gi
                 a.cell = (typed != cells.end() ? *typed : cells.front()) + 1;
             }
             lines << Words::tr("%1 each hold %2 in %3.")
-                         .arg(cellsText(cells, true))
+                         .arg(cellsText(cells, CellsRole::Start))
                          .arg(d)
                          .arg(unitName(u));
         }
@@ -765,9 +800,8 @@ bool findWrongDigits(const std::array<int, 81> &grid, const std::array<bool, 81>
         wrong.erase(wrong.begin());
         if (!wrong.empty())
             a.text += u'\r'
-                + (wrong.size() == 1 ? Words::tr("%1 does not fit it either.")
-                                     : Words::tr("%1 do not fit it either."))
-                      .arg(cellsText(wrong, true));
+                + Words::tr("%1 do not fit it either.", nullptr, int(wrong.size()))
+                      .arg(cellsText(wrong, CellsRole::Start));
         return true;
     }
     return false;
