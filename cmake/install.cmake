@@ -28,7 +28,7 @@ endfunction()
 install(TARGETS varnodel RUNTIME DESTINATION ${VARNODEL_INSTALL_PRIVATEDIR})
 varnodel_install_link(${VARNODEL_INSTALL_PRIVATEDIR}/varnodel ${VARNODEL_INSTALL_BINDIR}/varnodel)
 
-set(data_files ${PROJECT_SOURCE_DIR}/src/help/GrdHelp.det ${VARNODEL_SAMPLES})
+set(data_files ${VARNODEL_HELP_FILES} ${VARNODEL_SAMPLES})
 install(FILES ${data_files} DESTINATION ${VARNODEL_INSTALL_DATADIR})
 if(NOT VARNODEL_INSTALL_DATADIR STREQUAL VARNODEL_INSTALL_PRIVATEDIR)
     foreach(file ${data_files})

@@ -20,6 +20,7 @@ private slots:
     void brokenFiles_data();
     void brokenFiles();
     void infoReopensAtFirstPage();
+    void shippedHelpFileReadsThrough_data();
     void shippedHelpFileReadsThrough();
     void aboutChangesNothing();
 
@@ -201,12 +202,23 @@ void tst_help::infoReopensAtFirstPage()
     QVERIFY(messages.isEmpty());
 }
 
-// The help file that ships: every page ends with its separator and fits the list
+void tst_help::shippedHelpFileReadsThrough_data()
+{
+    QTest::addColumn<QString>("fileName");
+    QTest::newRow("en") << frmHelp::helpFilePath();
+    for (const QString &language : QStringLiteral(VARNODEL_LANGUAGES).split(u','))
+        QTest::newRow(qPrintable(language)) << QCoreApplication::applicationDirPath()
+                + QStringLiteral("/GrdHelp.%1.det").arg(language);
+}
+
+// The help files that ship: every page ends with its separator and fits the list
 // without scrolling, and the end comes after the last page.
 void tst_help::shippedHelpFileReadsThrough()
 {
+    QFETCH(QString, fileName);
     frmHelp help(form);
     connect(&help, &frmHelp::message, form, &Form1::MsgBox);
+    help.filePath = fileName;
     help.show();
     QVERIFY(QTest::qWaitForWindowExposed(&help));
     help.Form_Load();
@@ -219,13 +231,14 @@ void tst_help::shippedHelpFileReadsThrough()
         QCoreApplication::processEvents();
         QVERIFY2(!help.List1->verticalScrollBar()->isVisible(), qPrintable(rows.first()));
         QVERIFY2(!help.List1->horizontalScrollBar()->isVisible(), qPrintable(rows.first()));
+        QVERIFY(!rows.join(QString()).contains(QChar(QChar::ReplacementCharacter)));
         help.cmdNext_Click();
         QVERIFY(pages < 50);
     }
     QCOMPARE(messages, QStringList{endMessage});
     QVERIFY(pages >= 6);
 
-    QFile file(frmHelp::helpFilePath());
+    QFile file(fileName);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
     QVERIFY(bytes.endsWith("\r\n******\r\n"));

@@ -1,10 +1,12 @@
 #include "frmhelp.h"
 #include "ui/accessiblebox.h"
 #include "ui/fittext.h"
+#include "ui/language.h"
 #include "ui/twips.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QListWidget>
 #include <QPushButton>
 
@@ -45,8 +47,11 @@ frmHelp::frmHelp(QWidget *owner) : QDialog(owner)
 
 QString frmHelp::helpFilePath()
 {
-    return QCoreApplication::applicationDirPath() + QDir::separator()
-        + QStringLiteral("GrdHelp.det");
+    const QString folder = QCoreApplication::applicationDirPath() + QDir::separator();
+    const QString translated = folder + QStringLiteral("GrdHelp.%1.det").arg(Language::current());
+    if (Language::current() != u"en" && QFileInfo::exists(translated))
+        return translated;
+    return folder + QStringLiteral("GrdHelp.det");
 }
 
 void frmHelp::showModally()
@@ -88,6 +93,8 @@ void frmHelp::Form_Load()
     List1->setAccessibleDescription(QString());
     m_file.close();
     m_file.setFileName(filePath);
+    // The English file keeps the single-byte text it has always had; translations are UTF-8.
+    m_pager.setUtf8(QFileInfo(filePath).fileName() != u"GrdHelp.det");
     if (!m_file.open(QIODevice::ReadOnly)) {
         showProblem();
         return;

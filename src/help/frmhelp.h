@@ -31,7 +31,9 @@ public:
     void Form_Unload();
 
     bool isFileOpen() const { return m_file.isOpen(); }
-    // The help file beside the executable; tests may point the window elsewhere.
+    // The help file beside the executable, in the language the program speaks where
+    // there is one (GrdHelp.de.det, in UTF-8), otherwise in English (GrdHelp.det); tests
+    // may point the window elsewhere.
     static QString helpFilePath();
     QString filePath = helpFilePath();
 

@@ -38,7 +38,7 @@ bool HelpPager::readLine(QString &line)
             break;
         }
     }
-    line = QString::fromLatin1(bytes);
+    line = m_utf8 ? QString::fromUtf8(bytes) : QString::fromLatin1(bytes);
     return true;
 }
 

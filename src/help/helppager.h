@@ -6,7 +6,8 @@ class QIODevice;
 
 // Reads the help text a page at a time. A page is a run of lines closed by a line of
 // exactly six asterisks, which belongs to the page. CR LF or a lone CR ends a line; a
-// lone LF stays in the line's text. Bytes are Latin-1 characters.
+// lone LF stays in the line's text. Bytes are Latin-1 characters, as in the English help
+// file, or UTF-8, as in its translations.
 class HelpPager
 {
 public:
@@ -24,8 +25,10 @@ public:
     // read before a failure are kept.
     Status readPage(QStringList &rows);
     bool atEnd() const;
+    void setUtf8(bool utf8) { m_utf8 = utf8; }
 
 private:
     bool readLine(QString &line);
     QIODevice *m_device;
+    bool m_utf8 = false;
 };

@@ -41,7 +41,8 @@ ROOT="$WORK/root"
 dpkg-deb -x "$DEB" "$ROOT"
 PROGRAM_DIR=usr/lib/games/varnodel
 # The program reads these from its own folder; they are links into the data folder.
-for f in GrdHelp.det:src/help/GrdHelp.det puzzle-simple.txt:data/samples/puzzle-simple.txt \
+helps=$(cd "$SRC/src/help" && for h in GrdHelp*.det; do printf '%s:src/help/%s ' "$h" "$h"; done)
+for f in $helps puzzle-simple.txt:data/samples/puzzle-simple.txt \
     puzzle-easy.txt:data/samples/puzzle-easy.txt \
     puzzle-intermediate.txt:data/samples/puzzle-intermediate.txt \
     puzzle-expert.txt:data/samples/puzzle-expert.txt; do
