@@ -1,6 +1,11 @@
 #!/usr/bin/env python3
 """Writes src/help/GrdHelp.det from the pages below: CR LF line ends, each page
-closed by a line of six asterisks. Run it again after editing the text."""
+closed by a line of six asterisks. Run it again after editing the text.
+
+Each translation, tools/help/LANGUAGE.txt (UTF-8, each page closed by a line of six
+asterisks, as the English pages are below), becomes src/help/GrdHelp.LANGUAGE.det
+in UTF-8 with the same line ends. A translated page keeps to the English page's
+limits: at most 15 lines and 46 characters a line, so that it fits the help list."""
 import pathlib
 
 PAGES = [
@@ -181,14 +186,37 @@ column, and whether it is a given, right or wrong.""",
 SEPARATOR = "******"
 
 
-def main():
+MAX_LINES = 15
+MAX_WIDTH = 46
+
+
+def write(pages, target, encoding):
     lines = []
-    for page in PAGES:
+    for page in pages:
         lines.extend(page.split("\n"))
         lines.append(SEPARATOR)
-    data = "".join(line + "\r\n" for line in lines).encode("latin-1")
-    target = pathlib.Path(__file__).resolve().parent.parent / "src" / "help" / "GrdHelp.det"
-    target.write_bytes(data)
+    target.write_bytes("".join(line + "\r\n" for line in lines).encode(encoding))
+
+
+def translated_pages(source):
+    text = source.read_text(encoding="utf-8").replace("\r\n", "\n")
+    pages = [page.strip("\n") for page in text.split(SEPARATOR + "\n")]
+    if pages and pages[-1] == "":
+        pages.pop()
+    for number, page in enumerate(pages, 1):
+        lines = page.split("\n")
+        if len(lines) > MAX_LINES or max(len(line) for line in lines) > MAX_WIDTH:
+            raise SystemExit(f"{source}: page {number} is over {MAX_LINES} lines "
+                             f"or {MAX_WIDTH} characters wide")
+    return pages
+
+
+def main():
+    root = pathlib.Path(__file__).resolve().parent.parent
+    write(PAGES, root / "src" / "help" / "GrdHelp.det", "latin-1")
+    for source in sorted((root / "tools" / "help").glob("*.txt")):
+        write(translated_pages(source), root / "src" / "help" / f"GrdHelp.{source.stem}.det",
+              "utf-8")
 
 
 if __name__ == "__main__":
