@@ -37,8 +37,8 @@ struct Problem
 {
     enum Kind {
         None,
-        Empty,
-        TooLarge,
+        Empty, // nothing at all
+        TooLarge, // longer than any puzzle file may be
         OwnFile, // own: why it is no file of Varnodel's own
         UnreadItems, // count items in all, item count2 on at.line would be left unread
         FieldTooLong, // at: the field's second character

@@ -16,10 +16,10 @@ QList<int> saveRefusal(const QStringList &texts)
     // and empty boxes always do, and this only makes sure of it.
     if (cells.isEmpty()) {
         const PuzzleText::Reading back = PuzzleText::read(PuzzleText::decode(write(texts)));
-        const QStringList read
+        const QStringList loaded
             = back.puzzles.size() == 1 ? back.puzzles.first().cells() : QStringList();
         for (int index = 0; index < texts.size(); ++index)
-            if (read.value(index) != texts.at(index))
+            if (loaded.value(index) != texts.at(index))
                 cells << index + 1;
     }
     return cells;
