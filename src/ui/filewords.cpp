@@ -43,6 +43,8 @@ QString notRegular(FileProblem::Type type)
 // Where in a text, to open a sentence or within one.
 QString where(const PuzzleText::Spot &at, bool opening)
 {
+    //: A place in a text, opening a line: "Line 5, character 9: ..." (%1 the line,
+    //: %2 the character's place in it); the lower-case forms stand inside a sentence.
     if (at.column > 0)
         return (opening ? Words::tr("Line %1, character %2") : Words::tr("line %1, character %2"))
             .arg(at.line)
@@ -53,6 +55,8 @@ QString where(const PuzzleText::Spot &at, bool opening)
 // The mark of an open cell, within a sentence.
 QString named(QChar c)
 {
+    //: How a mark of an open cell is named inside a sentence: an empty field between two
+    //: separators, a blank, or the character itself in quotes.
     if (c.isNull())
         return Words::tr("an empty field");
     if (c.isSpace())
@@ -80,6 +84,7 @@ QString problem(const PuzzleText::Problem &problem)
             .arg(problem.count2)
             .arg(line);
     case P::FieldTooLong:
+        //: %1 a place ("Line 5, character 9"), %2 a character of the text.
         return Words::tr("%1: \"%2\" does not fit, for a cell takes one character.")
             .arg(where(problem.at, true), problem.at.c);
     case P::SeparatedCount:
@@ -87,6 +92,7 @@ QString problem(const PuzzleText::Problem &problem)
             return Words::tr("Line %1 holds %n cells separated by tabs, where a row holds nine.",
                              nullptr, problem.count)
                 .arg(line);
+        //: %2 the separator: a comma or a semicolon.
         return Words::tr("Line %1 holds %n cells separated by \"%2\", where a row holds nine.",
                          nullptr, problem.count)
             .arg(line)
@@ -102,6 +108,8 @@ QString problem(const PuzzleText::Problem &problem)
                          nullptr, problem.count)
             .arg(line);
     case P::TwoMarks:
+        //: %1 and %3 places ("Line 1, character 3", "line 2, character 2"), %2 and %4 the
+        //: marks found there ("\"-\"", "an empty field", "a blank").
         return Words::tr("%1: %2 marks an open cell, where %3 marks one with %4; a grid marks its "
                          "open cells one way.")
             .arg(where(problem.at, true), named(problem.at.c), where(problem.other, false),
@@ -124,6 +132,7 @@ QString problem(const PuzzleText::Problem &problem)
             .arg(line)
             .arg(problem.count);
     case P::JsonSyntax:
+        //: %1 a place ("Line 5, character 9"), %2 the JSON parser's own message.
         return Words::tr("%1: the JSON array does not go on here (%2).")
             .arg(where(problem.at, true), problem.text);
     case P::JsonShape:
@@ -135,6 +144,7 @@ QString problem(const PuzzleText::Problem &problem)
                          nullptr, problem.count)
             .arg(line);
     case P::XmlSyntax:
+        //: %1 a place ("Line 5, character 9"), %2 the XML parser's own message.
         return Words::tr("%1: the XML does not go on here (%2).")
             .arg(where(problem.at, true), problem.text);
     case P::XmlNoGame:
@@ -161,6 +171,7 @@ QString problem(const FileProblem &problem)
         break;
     case FileProblem::NoSuchFile:
         return Words::tr("There is no such file.");
+    //: %1 the system's own words for what went wrong, such as "Permission denied".
     case FileProblem::CouldNotOpen:
         return Words::tr("It could not be opened: %1").arg(systemReason(problem.error));
     case FileProblem::CouldNotRead:
@@ -177,6 +188,7 @@ QString problem(const FileProblem &problem)
     case FileProblem::TooLarge:
         return Words::tr("It is too large to be a puzzle file.");
     case FileProblem::Leftover:
+        //: %1 the name of the file the interrupted save was writing.
         return Words::tr("It is what an interrupted save of %1 left behind, not a puzzle file; "
                          "the next save of that file removes it.")
             .arg(problem.name);
@@ -204,6 +216,7 @@ QString problem(const FileProblem &problem)
         return Words::tr("It was saved, but its file capabilities could not be set again: %1")
             .arg(systemReason(problem.error));
     case FileProblem::PermissionsChanged:
+        //: %1 and %2 the file's permissions as octal numbers, such as 0644.
         return Words::tr("It was saved, but its permissions changed from %1 to %2.")
             .arg(problem.oldMode, 4, 8, QLatin1Char('0'))
             .arg(problem.newMode, 4, 8, QLatin1Char('0'));
@@ -213,12 +226,14 @@ QString problem(const FileProblem &problem)
 
 QString loadFailed(const QString &fileName, const QString &why)
 {
+    //: A message of several lines: %1 the file's name, %2 why it could not be loaded.
     return Words::tr("Varnodel could not load the file\r%1\r\r%2")
         .arg(CellList::shortPath(QDir::toNativeSeparators(fileName)), why);
 }
 
 QString saveFailed(const QString &fileName, const QString &why)
 {
+    //: A message of several lines: %1 the file's name, %2 why it could not be saved.
     return Words::tr("Varnodel could not save the file\r%1\r\r%2")
         .arg(CellList::shortPath(QDir::toNativeSeparators(fileName)), why);
 }
@@ -228,6 +243,7 @@ QString refusal(const PuzzleText::Refusal &refusal)
     if (!refusal.unusable.isEmpty()) {
         QStringList lines;
         for (const PuzzleText::Item &item : refusal.unusable)
+            //: %1 a line of the file, %2 its text in quotes.
             lines << Words::tr("Line %1 holds %2").arg(item.line).arg(CellList::quoted(item.text));
         return CellList::refusal(
             Words::tr("It is not a puzzle: a cell takes one digit, or nothing."), lines);
@@ -285,6 +301,7 @@ QString copyRefusal(const QList<int> &cells, const QStringList &texts)
 
 QString clipboardRefusal(const PuzzleText::Refusal &refusal)
 {
+    //: %1 why: one or more lines about the clipboard's text.
     return Words::tr("The clipboard holds no puzzle.\r\r%1").arg(FileWords::refusal(refusal));
 }
 
