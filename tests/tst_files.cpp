@@ -4,6 +4,7 @@
 #include "files/puzzlefile.h"
 #include "files/puzzletext.h"
 #include "support.h"
+#include "ui/filewords.h"
 
 #include <QAbstractFileIconProvider>
 #include <QClipboard>
@@ -75,7 +76,7 @@ static QByteArray readAll(const QString &fileName)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
-static const QString formsRead = "\r\r" + PuzzleText::formsText();
+static const QString formsRead = "\r\r" + FileWords::formsText();
 
 static void writeFile(const QString &fileName, const QByteArray &bytes)
 {
@@ -933,7 +934,7 @@ void tst_files::readsEveryForm()
     const QString text = PuzzleText::decode(bytes);
     const PuzzleText::Reading reading = PuzzleText::read(text);
     const qsizetype count = reading.puzzles.size();
-    QString got = count ? reading.puzzles.at(count > 1).grid : reading.refusal;
+    QString got = count ? reading.puzzles.at(count > 1).grid : FileWords::refusal(reading.refusal);
     if (count > 1)
         got.prepend(QString::number(count) + u':');
     QVERIFY2(count ? got == expected : got.contains(expected), qPrintable(got));

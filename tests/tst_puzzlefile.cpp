@@ -1,4 +1,5 @@
 #include "files/puzzlefile.h"
+#include "ui/filewords.h"
 
 #include <QtTest>
 
@@ -60,7 +61,7 @@ void tst_puzzlefile::readsItems()
     QFETCH(QByteArray, bytes);
     QFETCH(QStringList, first);
     const PuzzleFile::ReadResult result = PuzzleFile::read(bytes);
-    QVERIFY2(result.ok(), qPrintable(result.error));
+    QVERIFY2(result.ok(), qPrintable(FileWords::readError(result.error)));
     QCOMPARE(result.items.size(), 81);
     QCOMPARE(result.items.mid(0, first.size()), first);
     if (QTest::currentDataTag() == QByteArrayLiteral("no line end after the last item"))
@@ -91,7 +92,7 @@ void tst_puzzlefile::refusesFiles()
     QFETCH(QByteArray, bytes);
     QFETCH(QString, error);
     const PuzzleFile::ReadResult result = PuzzleFile::read(bytes);
-    QCOMPARE(result.error, error);
+    QCOMPARE(FileWords::readError(result.error), error);
     QVERIFY(result.items.isEmpty());
 }
 

@@ -1,5 +1,4 @@
 #include "carefulsave.h"
-#include "fileproblems.h"
 #include "puzzlefile.h"
 
 #include <QFile>
@@ -63,8 +62,6 @@ QByteArray leftoverOf(const QByteArray &path)
 
 namespace {
 
-using FileProblems::couldNot;
-
 constexpr mode_t ModeBits = 07777;
 constexpr char CapabilityName[] = "security.capability";
 
@@ -81,10 +78,9 @@ struct Job
     }
 };
 
-QString replacedMeanwhile()
+FileProblem replacedMeanwhile()
 {
-    return QStringLiteral("It was replaced, or changed owner, while Varnodel was saving it; it "
-                          "was left alone.");
+    return FileProblem::failed(FileProblem::ReplacedMeanwhile);
 }
 
 bool writeAll(int fd, const QByteArray &bytes)
@@ -162,20 +158,20 @@ bool followLinks(QByteArray &path, int &error)
     return false;
 }
 
-QString createNew(const Job &job)
+FileProblem createNew(const Job &job)
 {
     if (!job.watch.begin())
-        return QString();
+        return FileProblem();
     const char *path = job.path.constData();
-    QString problem;
+    FileProblem problem;
     const int fd = ::open(path, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0) {
-        problem = couldNot("created", errno);
+        problem = FileProblem::failed(FileProblem::CouldNotCreate, errno);
     } else {
         const bool written = writeAll(fd, job.bytes) && ::fsync(fd) == 0;
         const int error = errno;
         if (::close(fd) != 0 || !written) {
-            problem = couldNot("written", written ? errno : error);
+            problem = FileProblem::failed(FileProblem::CouldNotWrite, written ? errno : error);
             // A half-written new file is worth less than none.
             ::unlink(path);
         }
@@ -241,7 +237,7 @@ enum class Outcome { Done, Failed, CannotKeep };
 // Writes a new file beside the old one and renames it over it. Declines, touching
 // nothing, wherever the new file could not be made the same as the old one in all but
 // its bytes.
-Outcome replaceByRename(const Job &job, const struct stat &old, QString &problem)
+Outcome replaceByRename(const Job &job, const struct stat &old, FileProblem &problem)
 {
     const QByteArray &path = job.path;
     if (old.st_nlink != 1 || ::llistxattr(path.constData(), nullptr, 0) > 0)
@@ -263,7 +259,7 @@ Outcome replaceByRename(const Job &job, const struct stat &old, QString &problem
     if (!job.watch.wanted())
         return drop(Outcome::Failed);
     if (!writeAll(fd, job.bytes) || ::fsync(fd) != 0) {
-        problem = couldNot("written", errno);
+        problem = FileProblem::failed(FileProblem::CouldNotWrite, errno);
         return drop(Outcome::Failed);
     }
     // Owner and group first: changing them clears the set-ID bits, which the mode then
@@ -274,7 +270,7 @@ Outcome replaceByRename(const Job &job, const struct stat &old, QString &problem
         && made.st_uid == old.st_uid && made.st_gid == old.st_gid
         && (made.st_mode & ModeBits) == (old.st_mode & ModeBits);
     if (::close(fd) != 0 && same) {
-        problem = couldNot("written", errno);
+        problem = FileProblem::failed(FileProblem::CouldNotWrite, errno);
         ::unlink(temp.constData());
         return Outcome::Failed;
     }
@@ -306,7 +302,7 @@ Outcome replaceByRename(const Job &job, const struct stat &old, QString &problem
 
 // Writes into the very file that was checked. The bytes the new ones cover and the old
 // length are kept first and put back if the write fails.
-QString writeInPlace(const Job &job, const struct stat &checked)
+FileProblem writeInPlace(const Job &job, const struct stat &checked)
 {
     job.step("open in place");
     // Without following a link, and compared with the checked file: whatever took its name
@@ -314,9 +310,10 @@ QString writeInPlace(const Job &job, const struct stat &checked)
     const int fd
         = ::open(job.path.constData(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
-        return errno == ELOOP ? replacedMeanwhile() : couldNot("opened", errno);
+        return errno == ELOOP ? replacedMeanwhile()
+                              : FileProblem::failed(FileProblem::CouldNotOpen, errno);
     struct stat old = {};
-    QString problem;
+    FileProblem problem;
     const QByteArray keptCapabilities = capabilities(fd);
     // A file that shrinks gets the new bytes over its whole old length first, blanks
     // filling the room after the last line, and is cut to the new length only then. A
@@ -326,24 +323,22 @@ QString writeInPlace(const Job &job, const struct stat &checked)
     QByteArray first = job.bytes;
     QByteArray kept;
     if (::fstat(fd, &old) != 0) {
-        problem = couldNot("opened", errno);
+        problem = FileProblem::failed(FileProblem::CouldNotOpen, errno);
     } else if (!S_ISREG(old.st_mode)) {
-        problem = FileProblems::notARegularFile(old.st_mode);
+        problem = FileProblem::notRegular(old.st_mode);
     } else if (old.st_dev != checked.st_dev || old.st_ino != checked.st_ino
                || old.st_uid != checked.st_uid) {
         problem = replacedMeanwhile();
     } else if (!canKeepSetIdBits(old)) {
-        problem = QStringLiteral("Saving it would clear its set-user-ID or set-group-ID bit, "
-                                 "which only its owner may set again.");
+        problem = FileProblem::failed(FileProblem::SetIdBits);
     } else if (!keptCapabilities.isEmpty() && !maySetCapabilities()) {
-        problem = QStringLiteral("Saving it would clear its file capabilities, which only an "
-                                 "administrator may set again.");
+        problem = FileProblem::failed(FileProblem::Capabilities);
     } else {
         if (old.st_size > first.size() && old.st_size <= PuzzleFile::MaxFileSize)
             first.append(qsizetype(old.st_size - first.size()), ' ');
         kept.resize(qMin<qint64>(old.st_size, first.size()));
         if (!readAll(fd, kept))
-            problem = couldNot("read", errno);
+            problem = FileProblem::failed(FileProblem::CouldNotRead, errno);
     }
     if (!problem.isEmpty() || !job.watch.begin()) {
         ::close(fd);
@@ -355,9 +350,9 @@ QString writeInPlace(const Job &job, const struct stat &checked)
     const bool written = writeAll(fd, first) && (old.st_size <= size || ::ftruncate(fd, size) == 0)
         && ::fsync(fd) == 0;
     if (!written) {
-        problem = couldNot("written", errno);
+        problem = FileProblem::failed(FileProblem::CouldNotWrite, errno);
         if (!writeAll(fd, kept) || ::ftruncate(fd, old.st_size) != 0 || ::fsync(fd) != 0)
-            problem += QStringLiteral(" Its old bytes could not all be put back.");
+            problem.kind = FileProblem::OldBytesLost;
     }
     // A write clears the set-ID bits (unless by root) and the capabilities; both go back.
     struct stat now = {};
@@ -368,52 +363,52 @@ QString writeInPlace(const Job &job, const struct stat &checked)
                        size_t(keptCapabilities.size()), 0)
             != 0
         && problem.isEmpty())
-        problem = QStringLiteral("It was saved, but its file capabilities could not be set "
-                                 "again: %1")
-                      .arg(FileProblems::systemReason(errno));
+        problem = FileProblem::failed(FileProblem::CapabilitiesNotSet, errno);
     if (problem.isEmpty() && ::fstat(fd, &now) == 0
-        && (now.st_mode & ModeBits) != (old.st_mode & ModeBits))
-        problem = QStringLiteral("It was saved, but its permissions changed from %1 to %2.")
-                      .arg(old.st_mode & ModeBits, 4, 8, QLatin1Char('0'))
-                      .arg(now.st_mode & ModeBits, 4, 8, QLatin1Char('0'));
+        && (now.st_mode & ModeBits) != (old.st_mode & ModeBits)) {
+        problem.kind = FileProblem::PermissionsChanged;
+        problem.oldMode = old.st_mode & ModeBits;
+        problem.newMode = now.st_mode & ModeBits;
+    }
     if (::close(fd) != 0 && problem.isEmpty())
-        problem = couldNot("written", errno);
+        problem = FileProblem::failed(FileProblem::CouldNotWrite, errno);
     job.watch.end(written);
     return problem;
 }
 
 } // namespace
 
-QString save(const QString &fileName, const QByteArray &bytes, Watch &watch)
+FileProblem save(const QString &fileName, const QByteArray &bytes, Watch &watch)
 {
     Job job{QFile::encodeName(fileName), bytes, watch};
     job.step("start");
     int error = 0;
     if (!watch.wanted())
-        return QString();
+        return FileProblem();
     if (!followLinks(job.path, error))
-        return couldNot("opened", error);
+        return FileProblem::failed(FileProblem::CouldNotOpen, error);
     const char *path = job.path.constData();
     // Not following a link: one put here since the links were followed is not the file
     // that was checked.
     struct stat old = {};
     if (::lstat(path, &old) != 0)
-        return errno == ENOENT ? createNew(job) : couldNot("opened", errno);
+        return errno == ENOENT ? createNew(job)
+                               : FileProblem::failed(FileProblem::CouldNotOpen, errno);
     if (S_ISLNK(old.st_mode))
         return replacedMeanwhile();
     if (!S_ISREG(old.st_mode))
-        return FileProblems::notARegularFile(old.st_mode);
+        return FileProblem::notRegular(old.st_mode);
     // A file the user may not write is not saved over, even where its folder would let
     // a new file take its name.
     if (::faccessat(AT_FDCWD, path, W_OK, AT_EACCESS) != 0)
-        return couldNot("opened", errno);
+        return FileProblem::failed(FileProblem::CouldNotOpen, errno);
     if (watch.wanted())
         removeLeftovers(job.path, old.st_uid);
 
-    QString problem;
+    FileProblem problem;
     switch (replaceByRename(job, old, problem)) {
     case Outcome::Done:
-        return QString();
+        return FileProblem();
     case Outcome::Failed:
         return problem;
     case Outcome::CannotKeep:

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "fileproblem.h"
+
 #include <QByteArray>
 #include <QString>
 #include <functional>
@@ -46,8 +48,8 @@ private:
 // written in place, after the bytes about to be overwritten are kept aside to be put back
 // if the write fails. Anything but a regular file is refused and left alone, and so is a
 // file that changes between its checks and its writing.
-// Returns nothing on success, otherwise what went wrong, in words.
-QString save(const QString &fileName, const QByteArray &bytes, Watch &watch);
+// Returns nothing on success, otherwise what went wrong.
+FileProblem save(const QString &fileName, const QByteArray &bytes, Watch &watch);
 
 // The file that a file of this name would be the unfinished new copy of, as an
 // interrupted save leaves it (".NAME.XXXXXX" beside NAME), when NAME is there; otherwise

@@ -6,7 +6,7 @@
 #include "puzzletext.h"
 #include "savecheck.h"
 #include "state/colours.h"
-#include "ui/celllist.h"
+#include "ui/filewords.h"
 #include "ui/form1.h"
 
 #include <QCoreApplication>
@@ -19,12 +19,6 @@
 #include <unistd.h>
 
 namespace {
-
-QString fileProblem(const char *what, const QString &fileName, const QString &problem)
-{
-    return QStringLiteral("Varnodel could not %1 the file\r%2\r\r%3")
-        .arg(QLatin1String(what), CellList::shortPath(QDir::toNativeSeparators(fileName)), problem);
-}
 
 // Save File starts where the user can save: the program's folder (beside the sample
 // puzzles) when it is writable, as it is in a build; an installed program's folder is
@@ -42,10 +36,9 @@ QString saveFolder()
 // moment on a slow but working one.
 constexpr int SaveWaitMs = 5000;
 
-QString notSavedInTime(int waitedMs)
+QString saveFailed(const QString &fileName, FileProblem::Kind kind, int waitedMs)
 {
-    return QStringLiteral("It did not answer within %1 seconds; the puzzle was not saved.")
-        .arg(waitedMs / 1000);
+    return FileWords::saveFailed(fileName, FileWords::problem(FileProblem::waited(kind, waitedMs)));
 }
 
 } // namespace
@@ -56,7 +49,8 @@ void Form1::cmdGet_Click()
     if (!CommonDialog1->ShowOpen())
         return;
     if (CommonDialog1->NoAnswer)
-        MsgBox(fileProblem("load", CommonDialog1->FileName, FileRead::noAnswer()));
+        MsgBox(FileWords::loadFailed(CommonDialog1->FileName,
+                                     FileWords::problem(FileRead::noAnswer())));
     else
         loadPuzzleFile(CommonDialog1->FileName);
 }
@@ -74,9 +68,10 @@ void Form1::loadPuzzleFile(const QString &fileName)
     PuzzleText::Reading reading;
     if (file.problem.isEmpty())
         reading = PuzzleText::read(PuzzleText::decode(file.bytes));
-    const QString problem = file.problem.isEmpty() ? reading.refusal : file.problem;
-    if (!problem.isEmpty()) {
-        MsgBox(fileProblem("load", fileName, problem));
+    if (!file.problem.isEmpty() || !reading.refusal.isEmpty()) {
+        MsgBox(FileWords::loadFailed(fileName,
+                                     file.problem.isEmpty() ? FileWords::refusal(reading.refusal)
+                                                            : FileWords::problem(file.problem)));
         return;
     }
     loadPuzzle(reading);
@@ -92,7 +87,8 @@ void Form1::loadPuzzle(const PuzzleText::Reading &reading)
         labels.reserve(reading.puzzles.size());
         for (const PuzzleText::Puzzle &puzzle : reading.puzzles)
             labels << puzzle.label;
-        chosen = chooserHook ? chooserHook(labels) : PuzzleChooser::choose(this, labels);
+        chosen = chooserHook ? chooserHook(labels)
+                             : PuzzleChooser::choose(this, QString::fromLatin1(AppTitle), labels);
         if (chosen < 0 || chosen >= reading.puzzles.size())
             return;
     }
@@ -129,9 +125,9 @@ void Form1::cmdSave_Click()
     QStringList texts;
     for (CellNo = 0; CellNo <= 80; ++CellNo)
         texts << Row1[CellNo]->text();
-    const QString refusal = PuzzleFile::saveRefusal(texts);
-    if (!refusal.isEmpty()) {
-        MsgBox(refusal);
+    const QList<int> refused = PuzzleFile::saveRefusal(texts);
+    if (!refused.isEmpty()) {
+        MsgBox(FileWords::saveRefusal(refused, texts));
         return;
     }
 
@@ -140,7 +136,7 @@ void Form1::cmdSave_Click()
         return;
     const QString fileName = CommonDialog1->FileName;
     if (CommonDialog1->NoAnswer) {
-        MsgBox(fileProblem("save", fileName, notSavedInTime(FileRead::MaxWaitMs)));
+        MsgBox(saveFailed(fileName, FileProblem::NotSavedInTime, FileRead::MaxWaitMs));
         return;
     }
     // The file is written on a thread of its own, so that a file system that stops
@@ -150,7 +146,7 @@ void Form1::cmdSave_Click()
     // unless a change had already begun, which then either lands whole or not at all.
     auto watch = std::make_shared<CarefulSave::Watch>();
     QScopedValueRollback<bool> saving(m_saving, true);
-    const std::optional<QString> problem = FileRead::answerWithin<QString>(
+    const std::optional<FileProblem> problem = FileRead::answerWithin<FileProblem>(
         SaveWaitMs,
         [watch, fileName, bytes = PuzzleFile::write(texts)] {
             return CarefulSave::save(fileName, bytes, *watch);
@@ -158,22 +154,16 @@ void Form1::cmdSave_Click()
         true);
     m_saving = false;
     if (problem && !problem->isEmpty())
-        MsgBox(fileProblem("save", fileName, *problem));
+        MsgBox(FileWords::saveFailed(fileName, FileWords::problem(*problem)));
     if (problem)
         return;
     switch (watch->giveUp()) {
     case CarefulSave::Watch::Changed:
         break;
     case CarefulSave::Watch::GivenUpWhileChanging:
-        MsgBox(fileProblem(
-            "save", fileName,
-            QStringLiteral("It stopped answering while the puzzle was being written into it, "
-                           "and did not answer within %1 seconds. If it answers again while "
-                           "Varnodel runs, it then holds either what it held before or the "
-                           "whole puzzle.")
-                .arg(SaveWaitMs / 1000)));
+        MsgBox(saveFailed(fileName, FileProblem::StoppedWhileWriting, SaveWaitMs));
         break;
     default:
-        MsgBox(fileProblem("save", fileName, notSavedInTime(SaveWaitMs)));
+        MsgBox(saveFailed(fileName, FileProblem::NotSavedInTime, SaveWaitMs));
     }
 }

@@ -1,6 +1,5 @@
 #include "fileread.h"
 #include "carefulsave.h"
-#include "fileproblems.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -15,26 +14,27 @@ namespace FileRead {
 
 namespace {
 
-QString tooLarge()
+FileProblem tooLarge()
 {
-    return QStringLiteral("It is too large to be a puzzle file.");
+    return FileProblem::failed(FileProblem::TooLarge);
 }
 
 Result readNow(const QByteArray &path, qint64 maxSize)
 {
     const QByteArray original = CarefulSave::leftoverOf(path);
-    if (!original.isEmpty())
-        return {{},
-                QStringLiteral("It is what an interrupted save of %1 left behind, not a puzzle "
-                               "file; the next save of that file removes it.")
-                    .arg(QFile::decodeName(original.mid(original.lastIndexOf('/') + 1)))};
+    if (!original.isEmpty()) {
+        Result leftover;
+        leftover.problem.kind = FileProblem::Leftover;
+        leftover.problem.name = QFile::decodeName(original.mid(original.lastIndexOf('/') + 1));
+        return leftover;
+    }
     struct stat info = {};
     if (::stat(path.constData(), &info) != 0)
         return {{},
-                errno == ENOENT ? QStringLiteral("There is no such file.")
-                                : FileProblems::couldNot("opened", errno)};
+                errno == ENOENT ? FileProblem::failed(FileProblem::NoSuchFile)
+                                : FileProblem::failed(FileProblem::CouldNotOpen, errno)};
     if (!S_ISREG(info.st_mode))
-        return {{}, FileProblems::notARegularFile(info.st_mode)};
+        return {{}, FileProblem::notRegular(info.st_mode)};
     if (info.st_size > maxSize)
         return {{}, tooLarge()};
 
@@ -42,12 +42,12 @@ Result readNow(const QByteArray &path, qint64 maxSize)
     // hold the open up; what was opened is checked again before it is read.
     const int fd = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
-        return {{}, FileProblems::couldNot("opened", errno)};
+        return {{}, FileProblem::failed(FileProblem::CouldNotOpen, errno)};
     Result result;
     if (::fstat(fd, &info) != 0) {
-        result.problem = FileProblems::couldNot("read", errno);
+        result.problem = FileProblem::failed(FileProblem::CouldNotRead, errno);
     } else if (!S_ISREG(info.st_mode)) {
-        result.problem = FileProblems::notARegularFile(info.st_mode);
+        result.problem = FileProblem::notRegular(info.st_mode);
     } else {
         // One byte more than allowed tells a file that grew since the check.
         QByteArray bytes(maxSize + 1, Qt::Uninitialized);
@@ -57,7 +57,7 @@ Result readNow(const QByteArray &path, qint64 maxSize)
             if (n < 0 && errno == EINTR)
                 continue;
             if (n < 0) {
-                result.problem = FileProblems::couldNot("read", errno);
+                result.problem = FileProblem::failed(FileProblem::CouldNotRead, errno);
                 break;
             }
             if (n == 0)
@@ -102,10 +102,9 @@ Result readRegularFile(const QString &fileName, qint64 maxSize)
     return result ? *result : Result{{}, noAnswer()};
 }
 
-QString noAnswer()
+FileProblem noAnswer()
 {
-    return QStringLiteral("It did not answer within %1 seconds, so Varnodel gave up on it.")
-        .arg(MaxWaitMs / 1000);
+    return FileProblem::waited(FileProblem::NoAnswer, MaxWaitMs);
 }
 
 } // namespace FileRead

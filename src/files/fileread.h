@@ -1,5 +1,7 @@
 #pragma once
 
+#include "fileproblem.h"
+
 #include <QByteArray>
 #include <QString>
 #include <functional>
@@ -14,7 +16,7 @@ namespace FileRead {
 struct Result
 {
     QByteArray bytes; // the whole file, when it could be read
-    QString problem; // why not, otherwise
+    FileProblem problem; // why not, otherwise
 };
 
 // How long the window waits for a file before it gives up on it.
@@ -26,8 +28,8 @@ constexpr int MaxWaitMs = 2000;
 // the window gives up on the file and leaves the thread to finish whenever it can.
 Result readRegularFile(const QString &fileName, qint64 maxSize);
 
-// Why a file was given up on after MaxWaitMs, in words.
-QString noAnswer();
+// Why a file was given up on after MaxWaitMs.
+FileProblem noAnswer();
 
 // Test seam: when set, the reading thread (and the file dialogs' look-up) runs it before
 // it touches the file, to stand for a file that does not answer.

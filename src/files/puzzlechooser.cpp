@@ -1,25 +1,34 @@
 #include "puzzlechooser.h"
-#include "ui/form1.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QListView>
-#include <QLocale>
 #include <QStringListModel>
 #include <QVBoxLayout>
 
 namespace PuzzleChooser {
 
-int choose(QWidget *owner, const QStringList &labels)
+namespace {
+
+struct Words
+{
+    Q_DECLARE_TR_FUNCTIONS(PuzzleChooser)
+};
+
+} // namespace
+
+int choose(QWidget *owner, const QString &title, const QStringList &labels)
 {
     QDialog dialog(owner);
-    dialog.setWindowTitle(QString::fromLatin1(AppTitle));
+    dialog.setWindowTitle(title);
     auto *layout = new QVBoxLayout(&dialog);
-    auto *count = new QLabel(QObject::tr("It holds %1 puzzles. Choose the one to load:")
-                                 .arg(QLocale().toString(qlonglong(labels.size()))),
-                             &dialog);
+    // The count as the locale writes numbers, with its group separators.
+    auto *count = new QLabel(
+        Words::tr("It holds %Ln puzzles. Choose the one to load:", nullptr, int(labels.size())),
+        &dialog);
     layout->addWidget(count);
 
     // Numbers right-aligned in a fixed-width font, so the puzzles' cells line up.
@@ -37,7 +46,7 @@ int choose(QWidget *owner, const QStringList &labels)
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setCurrentIndex(model->index(0));
-    list->setAccessibleName(QObject::tr("Puzzles"));
+    list->setAccessibleName(Words::tr("Puzzles"));
     list->setAccessibleDescription(count->text());
     count->setBuddy(list);
     layout->addWidget(list);

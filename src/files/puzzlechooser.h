@@ -9,7 +9,7 @@ class QWidget;
 // OK takes the chosen one, Escape or Cancel none.
 namespace PuzzleChooser {
 
-// The index of the puzzle chosen, or -1 for a cancel.
-int choose(QWidget *owner, const QStringList &labels);
+// The index of the puzzle chosen, or -1 for a cancel; the dialog bears the given title.
+int choose(QWidget *owner, const QString &title, const QStringList &labels);
 
 } // namespace PuzzleChooser

@@ -46,10 +46,8 @@ ReadResult read(const QString &text)
                 || (text[counted] == u'\r' && (counted + 1 == size || text[counted + 1] != u'\n')))
                 ++line;
         if (pos >= size) {
-            result.error = size == 0
-                ? QStringLiteral("The file is empty.")
-                : QStringLiteral("It holds only %1 of the 81 cells a puzzle file needs.")
-                      .arg(result.items.size());
+            result.error
+                = {size == 0 ? ReadError::Empty : ReadError::TooFewCells, int(result.items.size())};
             result.items.clear();
             result.lines.clear();
             return result;
@@ -61,8 +59,7 @@ ReadResult read(const QString &text)
             quoted = true;
             const qsizetype close = text.indexOf(u'"', pos + 1);
             if (close < 0) {
-                result.error = QStringLiteral("Cell %1 opens a quote that is never closed.")
-                                   .arg(result.items.size() + 1);
+                result.error = {ReadError::UnclosedQuote, int(result.items.size()) + 1};
                 result.items.clear();
                 result.lines.clear();
                 return result;
@@ -80,9 +77,7 @@ ReadResult read(const QString &text)
         }
 
         if (raw.size() > MaxItemLength) {
-            result.error = QStringLiteral("Cell %1 holds more than %2 characters.")
-                               .arg(result.items.size() + 1)
-                               .arg(MaxItemLength);
+            result.error = {ReadError::LongItem, int(result.items.size()) + 1};
             result.items.clear();
             result.lines.clear();
             return result;

@@ -12,14 +12,22 @@ constexpr int Cells = 81;
 constexpr qint64 MaxFileSize = 8 * 1024 * 1024;
 constexpr int MaxItemLength = 100;
 
+// Why a file holds no 81 items; the window words it.
+struct ReadError
+{
+    enum Kind { None, Empty, TooFewCells, UnclosedQuote, LongItem };
+    Kind kind = None;
+    int cell = 0; // the cell it concerns; of too few, how many the file holds
+};
+
 struct ReadResult
 {
     QStringList items; // the 81 box texts, when the file could be read
     QList<int> lines; // the line each item starts on, counted from 1
     QStringList raw; // each item as the file holds it, leading zeros kept
-    QString error; // why not, otherwise
+    ReadError error; // why not, otherwise
     qsizetype end = 0; // where the text after the 81st item starts
-    bool ok() const { return error.isEmpty(); }
+    bool ok() const { return error.kind == ReadError::None; }
 };
 
 // Reads the 81 items of a puzzle file. Commas and line ends (CR LF, CR or LF) separate

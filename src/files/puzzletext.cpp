@@ -1,7 +1,6 @@
 #include "puzzletext.h"
 #include "puzzlefile.h"
 #include "state/value.h"
-#include "ui/celllist.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -60,28 +59,25 @@ struct Line
 {
     Kind kind = Skip;
     QList<Cell> cells;
-    QString text; // a heading, or what is wrong with the line
+    QString text; // a heading
+    Problem problem; // what is wrong with the line
     int fields = 0; // of a row separated by commas, semicolons or tabs, the end one too
 };
 
-QString where(int line, int column)
+Problem problemOn(Problem::Kind kind, int line, qsizetype count = 0)
 {
-    return column > 0 ? QStringLiteral("Line %1, character %2").arg(line).arg(column)
-                      : QStringLiteral("Line %1").arg(line);
+    Problem problem;
+    problem.kind = kind;
+    problem.at.line = line;
+    problem.count = int(count);
+    return problem;
 }
 
-QString cellCount(qsizetype count)
+Reading refused(const Problem &problem)
 {
-    return count == 1 ? QStringLiteral("1 cell") : QStringLiteral("%1 cells").arg(count);
-}
-
-QString named(QChar c)
-{
-    if (c.isNull())
-        return QStringLiteral("an empty field");
-    if (c.isSpace())
-        return QStringLiteral("a blank");
-    return QStringLiteral("\"%1\"").arg(c);
+    Reading reading;
+    reading.refusal.problems << problem;
+    return reading;
 }
 
 // How many different letters a line holds: none, one (a mark of open cells) or more.
@@ -152,8 +148,8 @@ Line readSeparated(const QString &line, int number, QChar separator)
             = int(line.indexOf(field.isEmpty() ? QString(separator) : field, start)) + 1;
         if (field.size() > 1) {
             out.kind = Bad;
-            out.text = QStringLiteral("%1: \"%2\" does not fit, for a cell takes one character.")
-                           .arg(where(number, column + 1), field.at(1));
+            out.problem.kind = Problem::FieldTooLong;
+            out.problem.at = Spot{number, column + 1, field.at(1)};
             return out;
         }
         cells << Cell{field.isEmpty() ? QChar() : field.at(0), number, column};
@@ -168,11 +164,8 @@ Line readSeparated(const QString &line, int number, QChar separator)
         return out;
     }
     out.kind = Bad;
-    out.text = QStringLiteral("Line %1 holds %2 separated by %3, where a row holds nine.")
-                   .arg(number)
-                   .arg(cellCount(cells.size()))
-                   .arg(separator == u'\t' ? QStringLiteral("tabs")
-                                           : QStringLiteral("\"%1\"").arg(separator));
+    out.problem = problemOn(Problem::SeparatedCount, number, cells.size());
+    out.problem.at.c = separator;
     return out;
 }
 
@@ -252,22 +245,16 @@ Line classify(QString line, int number, bool afterSection)
         return out;
     }
     out.kind = Bad;
-    out.text = QStringLiteral("Line %1 holds %2, where a row holds nine and a puzzle on one "
-                              "line 81.")
-                   .arg(number)
-                   .arg(cellCount(out.cells.size()));
     // Near the form with blanks for open cells: then its width is what is wrong.
-    if (inner && placed.size() <= Side + 2)
-        out.text = QStringLiteral("Line %1 is %2 characters wide, where a row with blanks for "
-                                  "open cells is nine.")
-                       .arg(number)
-                       .arg(placed.size());
+    out.problem = inner && placed.size() <= Side + 2
+        ? problemOn(Problem::RowWidth, number, placed.size())
+        : problemOn(Problem::CellCount, number, out.cells.size());
     out.cells.clear();
     return out;
 }
 
 // The box texts of a puzzle's 81 cells, once its open cells are marked one way.
-QString makePuzzle(const QList<Cell> &cells, Puzzle &puzzle)
+Problem makePuzzle(const QList<Cell> &cells, Puzzle &puzzle)
 {
     const Cell *common = nullptr, *custom = nullptr;
     for (const Cell &cell : cells) {
@@ -281,15 +268,16 @@ QString makePuzzle(const QList<Cell> &cells, Puzzle &puzzle)
             // The odd one out is the unusual mark, or the later of two unusual ones.
             const bool cellOdd = !isCommonMark(cell.c);
             const Cell &odd = cellOdd ? cell : *clash, &kept = cellOdd ? *clash : cell;
-            return QStringLiteral("%1: %2 marks an open cell, where %3 marks one with %4; a grid "
-                                  "marks its open cells one way.")
-                .arg(where(odd.line, odd.column), named(odd.c),
-                     where(kept.line, kept.column).toLower(), named(kept.c));
+            Problem problem;
+            problem.kind = Problem::TwoMarks;
+            problem.at = Spot{odd.line, odd.column, odd.c};
+            problem.other = Spot{kept.line, kept.column, kept.c};
+            return problem;
         }
         const Cell *&first = isCommonMark(cell.c) ? common : custom;
         first = first ? first : &cell;
     }
-    return QString();
+    return Problem();
 }
 
 QString firstCharacters(const QString &grid)
@@ -318,63 +306,56 @@ Reading readGrids(const QStringList &lines)
     QString label;
     const auto add = [&](const QList<Cell> &cells, int line) {
         Puzzle puzzle;
-        const QString problem = makePuzzle(cells, puzzle);
-        if (!problem.isEmpty())
+        const Problem problem = makePuzzle(cells, puzzle);
+        if (problem.kind != Problem::None)
             return problem;
         puzzle.line = line;
         puzzle.label = label.isEmpty() ? firstCharacters(puzzle.grid) : label.left(40);
         reading.puzzles << puzzle;
         label.clear();
-        return QString();
+        return Problem();
     };
     const auto inside = [&](int n) {
-        return QStringLiteral("Line %1 breaks into the grid that starts on line %2, after %3 "
-                              "of its nine rows.")
-            .arg(n)
-            .arg(start)
-            .arg(rows);
+        Problem problem = problemOn(Problem::BreaksIntoGrid, n, rows);
+        problem.other.line = start;
+        return problem;
     };
-    for (int n = 1; n <= classified.size() && reading.refusal.isEmpty(); ++n) {
+    Problem problem;
+    for (int n = 1; n <= classified.size() && problem.kind == Problem::None; ++n) {
         const Line &line = classified.at(n - 1);
         Kind kind = line.kind == DashRow ? (dashMarks ? Row : Skip) : line.kind;
         if (kind == Skip)
             continue;
-        if (kind == Bad)
-            reading.refusal = line.text;
-        else if (rows > 0 && (kind == Heading || kind == Whole))
-            reading.refusal = inside(n);
-        else if (kind == Heading)
+        if (kind == Bad) {
+            problem = line.problem;
+        } else if (rows > 0 && (kind == Heading || kind == Whole)) {
+            problem = inside(n);
+        } else if (kind == Heading) {
             label = line.text;
-        else if (kind == Whole)
-            reading.refusal = add(line.cells, n);
-        else if (rows > 0 && line.fields != fields)
+        } else if (kind == Whole) {
+            problem = add(line.cells, n);
+        } else if (rows > 0 && line.fields != fields) {
             // A row cut short before an end separator would shift its cells.
-            reading.refusal = QStringLiteral("Line %1 holds %2 fields, where line %3 holds %4; the "
-                                             "rows of a grid end alike.")
-                                  .arg(n)
-                                  .arg(line.fields)
-                                  .arg(start)
-                                  .arg(fields);
-        else {
+            problem = problemOn(Problem::FieldCount, n, line.fields);
+            problem.other.line = start;
+            problem.count2 = fields;
+        } else {
             if (rows++ == 0) {
                 start = n;
                 fields = line.fields;
             }
             pending += line.cells;
             if (rows == Side) {
-                reading.refusal = add(pending, start);
+                problem = add(pending, start);
                 pending.clear();
                 rows = 0;
             }
         }
     }
-    if (reading.refusal.isEmpty() && rows > 0)
-        reading.refusal = QStringLiteral("The grid that starts on line %1 holds only %2 of its "
-                                         "nine rows.")
-                              .arg(start)
-                              .arg(rows);
-    if (!reading.refusal.isEmpty())
-        reading.puzzles.clear();
+    if (problem.kind == Problem::None && rows > 0)
+        problem = problemOn(Problem::ShortGrid, start, rows);
+    if (problem.kind != Problem::None)
+        return refused(problem);
     return reading;
 }
 
@@ -388,9 +369,10 @@ Reading readJson(const QString &text)
         const QString before = QString::fromUtf8(utf8.left(error.offset));
         const int line = int(before.count(u'\n')) + 1;
         const int column = int(before.size() - before.lastIndexOf(u'\n'));
-        reading.refusal = QStringLiteral("%1: the JSON array does not go on here (%2).")
-                              .arg(where(line, column), error.errorString());
-        return reading;
+        Problem problem = problemOn(Problem::JsonSyntax, line);
+        problem.at.column = column;
+        problem.text = error.errorString();
+        return refused(problem);
     }
     // Nine rows of nine numbers, or the 81 numbers in one row.
     QJsonArray values;
@@ -409,11 +391,8 @@ Reading readJson(const QString &text)
         else if (v >= 1 && v <= 9 && v == int(v))
             puzzle.grid += QString::number(int(v));
     }
-    if (puzzle.grid.size() != PuzzleFile::Cells) {
-        reading.refusal = QStringLiteral("It is JSON, but no array of nine rows of nine numbers "
-                                         "0 to 9, nor of 81 (0 or null for an open cell).");
-        return reading;
-    }
+    if (puzzle.grid.size() != PuzzleFile::Cells)
+        return refused(problemOn(Problem::JsonShape, 0));
     puzzle.line = 1;
     puzzle.label = firstCharacters(puzzle.grid);
     reading.puzzles << puzzle;
@@ -424,8 +403,9 @@ Reading readJson(const QString &text)
 Reading readXml(const QString &text)
 {
     Reading reading;
+    Problem problem;
     QXmlStreamReader xml(text);
-    while (!xml.atEnd() && reading.refusal.isEmpty()) {
+    while (!xml.atEnd() && problem.kind == Problem::None) {
         if (xml.readNext() != QXmlStreamReader::StartElement || xml.name() != u"game")
             continue;
         const QString data = xml.attributes().value(QLatin1String("data")).toString();
@@ -436,22 +416,20 @@ Reading readXml(const QString &text)
         for (QChar c : data)
             digits = digits && c.isDigit();
         if (!digits)
-            reading.refusal = QStringLiteral("Line %1: the game's data holds %2 characters, where "
-                                             "a puzzle takes 81 digits, 0 for an open cell.")
-                                  .arg(xml.lineNumber())
-                                  .arg(data.size());
+            problem = problemOn(Problem::XmlData, int(xml.lineNumber()), data.size());
         puzzle.line = int(xml.lineNumber());
         puzzle.label = firstCharacters(puzzle.grid);
         reading.puzzles << puzzle;
     }
-    if (reading.refusal.isEmpty() && xml.hasError())
-        reading.refusal
-            = QStringLiteral("%1: the XML does not go on here (%2).")
-                  .arg(where(int(xml.lineNumber()), int(xml.columnNumber())), xml.errorString());
-    else if (reading.refusal.isEmpty() && reading.puzzles.isEmpty())
-        reading.refusal = QStringLiteral("It is XML, but holds no OpenSudoku game.");
-    if (!reading.refusal.isEmpty())
-        reading.puzzles.clear();
+    if (problem.kind == Problem::None && xml.hasError()) {
+        problem = problemOn(Problem::XmlSyntax, int(xml.lineNumber()));
+        problem.at.column = int(xml.columnNumber());
+        problem.text = xml.errorString();
+    } else if (problem.kind == Problem::None && reading.puzzles.isEmpty()) {
+        problem.kind = Problem::XmlNoGame;
+    }
+    if (problem.kind != Problem::None)
+        return refused(problem);
     return reading;
 }
 
@@ -471,7 +449,7 @@ int lineOf(const QString &text, qsizetype pos)
 
 // What the file's rule leaves unread after the 81st item: how many items there are in all
 // up to the last that holds anything, and where the first of those stands; none if blank.
-QString unreadItems(const QString &text, qsizetype end)
+Problem unreadItems(const QString &text, qsizetype end)
 {
     int count = PuzzleFile::Cells, last = 0, first = 0;
     qsizetype firstAt = -1;
@@ -494,12 +472,10 @@ QString unreadItems(const QString &text, qsizetype end)
         blank = true;
     }
     if (!last)
-        return QString();
-    return QStringLiteral("It holds %1 items, separated by commas and line ends, where a puzzle "
-                          "file holds 81; item %2, on line %3, would be left unread.")
-        .arg(last)
-        .arg(first)
-        .arg(lineOf(text, firstAt));
+        return Problem();
+    Problem problem = problemOn(Problem::UnreadItems, lineOf(text, firstAt), last);
+    problem.count2 = first;
+    return problem;
 }
 
 // A text with commas is read by the file's rule only when every line holds as many
@@ -539,23 +515,13 @@ QString decode(const QByteArray &bytes)
     return QString::fromLatin1(bytes.startsWith(mark) ? bytes.mid(mark.size()) : bytes);
 }
 
-QString formsText()
-{
-    return QStringLiteral(
-        "Varnodel reads its own puzzle file, 81 lines of one cell each, or a grid of 81 cells, "
-        "row by row: one line of 81 characters or nine lines of nine, a digit for a given and "
-        "one mark, such as . or 0, for an open cell; rows may be drawn, or separated by commas, "
-        "semicolons or tabs. It also reads .sdk files, 9\u00d79 JSON arrays and OpenSudoku "
-        "files.");
-}
-
 Reading read(const QString &source)
 {
     QString text = source;
     if (text.startsWith(QChar(0xFEFF)))
         text.remove(0, 1);
     if (text.isEmpty())
-        return {{}, QStringLiteral("It is empty.")};
+        return refused(problemOn(Problem::Empty, 0));
     const QString start = text.trimmed();
     if (start.startsWith(u'<'))
         return readXml(text);
@@ -572,30 +538,32 @@ Reading read(const QString &source)
 
     // Varnodel's own file: 81 items, one a line, as Save File writes them.
     const PuzzleFile::ReadResult own = PuzzleFile::read(text);
-    QString ownProblem = own.error;
-    if (own.ok()) {
+    Problem ownProblem;
+    if (!own.ok()) {
+        ownProblem.kind = Problem::OwnFile;
+        ownProblem.own = own.error;
+    } else {
         ownProblem = unreadItems(text, own.end);
+        const bool clean = ownProblem.kind == Problem::None;
         QStringList cells = own.items;
-        QStringList unusable;
+        QList<Item> unusable;
         for (qsizetype k = 0; k < cells.size(); ++k) {
             if (cells.at(k) == u"0")
                 cells[k].clear();
             if (!isCellText(cells.at(k)))
-                unusable << QStringLiteral("Line %1 holds %2")
-                                .arg(own.lines.at(k))
-                                .arg(CellList::quoted(own.raw.at(k)));
+                unusable << Item{own.lines.at(k), own.raw.at(k)};
         }
         const bool commas = text.contains(u',');
-        if (ownProblem.isEmpty() && unusable.isEmpty() && (!commas || evenlySeparated(lines))) {
+        if (clean && unusable.isEmpty() && (!commas || evenlySeparated(lines))) {
             const Reading grid = commas ? readGrids(lines) : Reading();
             if (grid.puzzles.size() == 1)
                 return grid;
             QString line;
             for (const QString &cell : cells)
                 line += cell.isEmpty() ? QStringLiteral(".") : cell;
-            return {{Puzzle{line, firstCharacters(line), 1}}, QString()};
+            return {{Puzzle{line, firstCharacters(line), 1}}, {}};
         }
-        if (ownProblem.isEmpty() && !unusable.isEmpty()) {
+        if (clean && !unusable.isEmpty()) {
             // One cell a line, with a mark of its own for an open cell.
             QList<Cell> marked;
             for (qsizetype k = 0; k < cells.size(); ++k)
@@ -603,23 +571,22 @@ Reading read(const QString &source)
                     marked << Cell{cells.at(k).isEmpty() ? QChar() : cells.at(k).at(0),
                                    own.lines.at(k), 1};
             Puzzle puzzle;
-            if (marked.size() == PuzzleFile::Cells && makePuzzle(marked, puzzle).isEmpty())
-                return {{Puzzle{puzzle.grid, firstCharacters(puzzle.grid), 1}}, QString()};
-            const Reading grid = readGrids(lines);
-            if (!grid.puzzles.isEmpty())
-                return grid;
-            return {{},
-                    CellList::refusal(QStringLiteral("It is not a puzzle: a cell takes one "
-                                                     "digit, or nothing."),
-                                      unusable)};
+            if (marked.size() == PuzzleFile::Cells
+                && makePuzzle(marked, puzzle).kind == Problem::None)
+                return {{Puzzle{puzzle.grid, firstCharacters(puzzle.grid), 1}}, {}};
+            Reading grid = readGrids(lines);
+            if (grid.puzzles.isEmpty())
+                grid.refusal = Refusal{{}, unusable, false};
+            return grid;
         }
     }
+    // The problem with it as an own file comes first, and the forms Varnodel reads last.
     Reading grid = readGrids(lines);
-    if (!grid.refusal.isEmpty())
-        grid.refusal = (own.ok() && !ownProblem.isEmpty() ? ownProblem + u'\r' : QString())
-            + grid.refusal + QStringLiteral("\r\r") + formsText();
-    else if (grid.puzzles.isEmpty())
-        grid.refusal = ownProblem + QStringLiteral("\r\r") + formsText();
+    if (!grid.refusal.isEmpty() || grid.puzzles.isEmpty()) {
+        if (ownProblem.kind != Problem::None && (own.ok() || grid.refusal.isEmpty()))
+            grid.refusal.problems.prepend(ownProblem);
+        grid.refusal.forms = true;
+    }
     return grid;
 }
 

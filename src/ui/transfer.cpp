@@ -1,7 +1,7 @@
-#include "celllist.h"
 #include "files/puzzlefile.h"
 #include "files/puzzleforms.h"
 #include "files/puzzletext.h"
+#include "filewords.h"
 #include "form1.h"
 
 #include <QAction>
@@ -68,19 +68,20 @@ void Form1::pastePuzzle()
     const QMimeData *data = QGuiApplication::clipboard()->mimeData();
     const QString text = data && !data->formats().isEmpty() ? data->text() : QString();
     if (text.isEmpty() && asked.elapsed() >= 2000) {
-        MsgBox(QStringLiteral("The clipboard did not answer: Varnodel waited %1 seconds for the "
-                              "program that holds it.")
-                   .arg(qRound(asked.elapsed() / 1000.0)));
+        MsgBox(FileWords::clipboardSilent(qRound(asked.elapsed() / 1000.0)));
         return;
     }
     // No puzzle is longer than a puzzle file may be; a huge clipboard is not read through.
     PuzzleText::Reading reading;
-    if (text.size() > PuzzleFile::MaxFileSize)
-        reading.refusal = QStringLiteral("It is too large to be a puzzle.");
-    else
+    if (text.size() > PuzzleFile::MaxFileSize) {
+        PuzzleText::Problem tooLarge;
+        tooLarge.kind = PuzzleText::Problem::TooLarge;
+        reading.refusal.problems << tooLarge;
+    } else {
         reading = PuzzleText::read(text);
+    }
     if (!reading.refusal.isEmpty()) {
-        MsgBox(QStringLiteral("The clipboard holds no puzzle.\r\r") + reading.refusal);
+        MsgBox(FileWords::clipboardRefusal(reading.refusal));
         return;
     }
     loadPuzzle(reading);
@@ -97,11 +98,9 @@ void Form1::copyPuzzle()
         QGuiApplication::clipboard()->setText(line);
         return;
     }
-    QStringList lines;
-    for (int index : refused)
-        lines << CellList::cellLine(index + 1, texts.at(index));
-    MsgBox(CellList::refusal(QStringLiteral("Only digits 1 to 9 and empty cells can be copied."),
-                             lines, QStringLiteral("Correct these cells and copy again.")));
+    for (int &index : refused)
+        ++index; // its cell number
+    MsgBox(FileWords::copyRefusal(refused, texts));
 }
 
 // While a file loads, the window takes no drop: the cursor says so.
