@@ -48,6 +48,301 @@
     </message>
 </context>
 <context>
+    <name>FileWords</name>
+    <message>
+        <source>It is a folder, not a puzzle file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is a FIFO (named pipe), not a puzzle file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is a character device, not a puzzle file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is a block device, not a puzzle file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is a socket, not a puzzle file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is no regular file, not a puzzle file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1, character %2</source>
+        <extracomment>A place in a text, opening a line: &quot;Line 5, character 9: ...&quot; (%1 the line, %2 the character&apos;s place in it); the lower-case forms stand inside a sentence.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1, character %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an empty field</source>
+        <extracomment>How a mark of an open cell is named inside a sentence: an empty field between two separators, a blank, or the character itself in quotes.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a blank</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <comment>a character of the text</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is too large to be a puzzle.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>It holds %n items, separated by commas and line ends, where a puzzle file holds 81; item %1, on line %2, would be left unread.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; does not fit, for a cell takes one character.</source>
+        <extracomment>%1 a place (&quot;Line 5, character 9&quot;), %2 a character of the text.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Line %1 holds %n cells separated by tabs, where a row holds nine.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Line %1 holds %n cells separated by &quot;%2&quot;, where a row holds nine.</source>
+        <extracomment>%2 the separator: a comma or a semicolon.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Line %1 holds %n cells, where a row holds nine and a puzzle on one line 81.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Line %1 is %n characters wide, where a row with blanks for open cells is nine.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2 marks an open cell, where %3 marks one with %4; a grid marks its open cells one way.</source>
+        <extracomment>%1 and %3 places (&quot;Line 1, character 3&quot;, &quot;line 2, character 2&quot;), %2 and %4 the marks found there (&quot;&quot;-&quot;&quot;, &quot;an empty field&quot;, &quot;a blank&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1 breaks into the grid that starts on line %2, after %3 of its nine rows.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Line %1 holds %n fields, where line %2 holds %3; the rows of a grid end alike.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The grid that starts on line %1 holds only %2 of its nine rows.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the JSON array does not go on here (%2).</source>
+        <extracomment>%1 a place (&quot;Line 5, character 9&quot;), %2 the JSON parser&apos;s own message.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is JSON, but no array of nine rows of nine numbers 0 to 9, nor of 81 (0 or null for an open cell).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Line %1: the game&apos;s data holds %n characters, where a puzzle takes 81 digits, 0 for an open cell.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: the XML does not go on here (%2).</source>
+        <extracomment>%1 a place (&quot;Line 5, character 9&quot;), %2 the XML parser&apos;s own message.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is XML, but holds no OpenSudoku game.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no such file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It could not be opened: %1</source>
+        <extracomment>%1 the system&apos;s own words for what went wrong, such as &quot;Permission denied&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It could not be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It could not be created: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It could not be written: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It could not be written: %1 Its old bytes could not all be put back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is too large to be a puzzle file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is what an interrupted save of %1 left behind, not a puzzle file; the next save of that file removes it.</source>
+        <extracomment>%1 the name of the file the interrupted save was writing.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>It did not answer within %n seconds, so Varnodel gave up on it.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>It did not answer within %n seconds; the puzzle was not saved.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>It stopped answering while the puzzle was being written into it, and did not answer within %n seconds. If it answers again while Varnodel runs, it then holds either what it held before or the whole puzzle.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>It was replaced, or changed owner, while Varnodel was saving it; it was left alone.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saving it would clear its set-user-ID or set-group-ID bit, which only its owner may set again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saving it would clear its file capabilities, which only an administrator may set again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It was saved, but its file capabilities could not be set again: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It was saved, but its permissions changed from %1 to %2.</source>
+        <extracomment>%1 and %2 the file&apos;s permissions as octal numbers, such as 0644.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Varnodel could not load the file<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>%2</source>
+        <extracomment>A message of several lines: %1 the file&apos;s name, %2 why it could not be loaded.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Varnodel could not save the file<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>%2</source>
+        <extracomment>A message of several lines: %1 the file&apos;s name, %2 why it could not be saved.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1 holds %2</source>
+        <extracomment>%1 a line of the file, %2 its text in quotes.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is not a puzzle: a cell takes one digit, or nothing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It holds only %1 of the 81 cells a puzzle file needs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cell %1 opens a quote that is never closed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cell %1 holds more than %2 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Varnodel reads its own puzzle file, 81 lines of one cell each, or a grid of 81 cells, row by row: one line of 81 characters or nine lines of nine, a digit for a given and one mark, such as . or 0, for an open cell; rows may be drawn, or separated by commas, semicolons or tabs. It also reads .sdk files, 9×9 JSON arrays and OpenSudoku files.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A puzzle file keeps one digit a cell, or nothing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Correct these cells and click Save File again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only digits 1 to 9 and empty cells can be copied.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Correct these cells and copy again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The clipboard holds no puzzle.<byte value="xd"/><byte value="xd"/>%1</source>
+        <extracomment>%1 why: one or more lines about the clipboard&apos;s text.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>The clipboard did not answer: Varnodel waited %n seconds for the program that holds it.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>This is Already a Number<byte value="xd"/>Try Another one</source>
@@ -158,6 +453,7 @@
     <name>Hints</name>
     <message>
         <source>%1 and %2</source>
+        <extracomment>The end of a list: %1 holds all items but the last, joined by &quot;, &quot;.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -169,19 +465,12 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>cell %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Cells %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>cells %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>row %1</source>
+        <extracomment>A unit inside a sentence: &quot;In row 3, ...&quot;, &quot;... is already in row 3&quot;.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -194,6 +483,7 @@
     </message>
     <message>
         <source>Row %1</source>
+        <extracomment>A unit at the start of a line: &quot;Row 3 holds 1, 4 and 7.&quot;</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -206,6 +496,7 @@
     </message>
     <message>
         <source>rows %1</source>
+        <extracomment>Two to four rows or columns of an X-wing, swordfish or jellyfish: &quot;rows 2 and 7&quot;.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -214,10 +505,12 @@
     </message>
     <message>
         <source>%1 from %2</source>
+        <extracomment>What a step rules out: %1 one or more digits, %2 &quot;cell 19&quot; or &quot;cells 19 and 25&quot;.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>In %1, %2 can only go in %3 (%4): that rules out %5.</source>
+        <extracomment>One step of a deduction. %1 a unit (&quot;row 3&quot;) or rows or columns (&quot;rows 2 and 7&quot;); %2 one or more digits; %3 a unit, rows or columns, or cells (&quot;cells 4 and 6&quot;); %4 the technique&apos;s name; %5 what it rules out (&quot;3 from cell 19, and 7 from cells 20 and 21&quot;). The naked sets read: in %1, cells %2 can only take digits %3.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -226,6 +519,7 @@
     </message>
     <message>
         <source>%1 holds %2.</source>
+        <extracomment>%1 a unit at the start of a line (&quot;Row 3&quot;), %2 one or more digits.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -238,14 +532,17 @@
     </message>
     <message>
         <source>In %1, %2 can only go in cell %3 (%4).</source>
+        <extracomment>%1 a unit (&quot;box 1&quot;), %2 a digit, %3 a cell number, %4 the technique&apos;s name.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1 (cell %2)</source>
+        <extracomment>%1 a unit (&quot;row 3&quot;) that holds the digit, in cell %2.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1 is already in %2.</source>
+        <extracomment>%1 a digit; %2 a list of units with their cells: &quot;row 3 (cell 23) and column 1 (cell 55)&quot;.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -283,13 +580,12 @@
         <source>Cell %1 does not fit the solution.</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>%1 does not fit it either.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>%1 do not fit it either.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
     <message>
         <source>reveal</source>
@@ -375,12 +671,45 @@
         <source>No technique Varnodel knows decides a cell here.<byte value="xd"/>Revealed from the solution, not worked out: cell %1 is %2.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>cell %1</source>
+        <comment>subject</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cells %1</source>
+        <comment>subject</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cell %1</source>
+        <comment>after in</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cells %1</source>
+        <comment>after in</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cell %1</source>
+        <comment>after from or out of</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cells %1</source>
+        <comment>after from or out of</comment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
-    <name>QObject</name>
-    <message>
-        <source>It holds %1 puzzles. Choose the one to load:</source>
-        <translation type="unfinished"></translation>
+    <name>PuzzleChooser</name>
+    <message numerus="yes">
+        <source>It holds %Ln puzzles. Choose the one to load:</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
     <message>
         <source>Puzzles</source>
