@@ -1,7 +1,7 @@
 #include "help/frmhelp.h"
 #include "support.h"
 
-#include <QMenuBar>
+#include <QMenu>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTranslator>
@@ -84,7 +84,7 @@ void tst_translations::complete()
         if (ts.name() == u"message") {
             numerus = ts.attributes().value(QLatin1String("numerus")) == u"yes";
         } else if (ts.name() == u"source") {
-            source = ts.readElementText();
+            source = ts.readElementText(QXmlStreamReader::IncludeChildElements);
         } else if (ts.name() == u"translation" || ts.name() == u"numerusform") {
             if (ts.name() == u"translation") {
                 ++messages;
@@ -93,7 +93,7 @@ void tst_translations::complete()
                 if (numerus)
                     continue;
             }
-            const QString translation = ts.readElementText();
+            const QString translation = ts.readElementText(QXmlStreamReader::IncludeChildElements);
             QVERIFY2(!translation.isEmpty(), qPrintable(source));
             // A plural form may say "one" for %n, as long as it keeps every other one.
             QStringList wanted = placeholders(source);
@@ -114,17 +114,18 @@ void tst_translations::complete()
     frmHelp help(&form);
     QCoreApplication::removeTranslator(&translator);
     QList<QString> buttons, items;
-    for (const QPushButton *button : form.findChildren<QPushButton *>())
+    for (const QPushButton *button : {form.cmdSave, form.cmdGet, form.cmdSolve, form.cmdShowGrid,
+                                      form.cmdShowResult, form.cmdQuit, form.cmdClear})
         buttons << button->text();
     buttons << form.Help->title();
     for (const QAction *action : form.Help->actions())
         items << action->text();
-    QCOMPARE(form.Help->title() == form.menuBar()->actions().first()->text(), true);
     for (const QList<QString> &group :
          {buttons, items, QList<QString>{help.cmdNext->text(), help.cmdQuit->text()}}) {
         const QStringList keys = accessKeys(group);
         QVERIFY2(!keys.contains(QString()), qPrintable(group.join(u'|')));
-        QCOMPARE(QSet<QString>(keys.cbegin(), keys.cend()).size(), keys.size());
+        QVERIFY2(QSet<QString>(keys.cbegin(), keys.cend()).size() == keys.size(),
+                 qPrintable(group.join(u'|')));
     }
 }
 

@@ -181,7 +181,7 @@ QString problem(const FileProblem &problem)
     case FileProblem::CouldNotWrite:
         return Words::tr("It could not be written: %1").arg(systemReason(problem.error));
     case FileProblem::OldBytesLost:
-        return Words::tr("It could not be written: %1 Its old bytes could not all be put back.")
+        return Words::tr("It could not be written: %1. Its old bytes could not all be put back.")
             .arg(systemReason(problem.error));
     case FileProblem::NotRegular:
         return notRegular(problem.type);
