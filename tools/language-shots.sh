@@ -6,6 +6,7 @@
 #   3-dialog.png   Get File's dialog
 #   4-refusal.png  the refusal of a file that is no puzzle (the help file)
 #   5-help.png     the help window's first page
+#   6-hint.png     the hint (F2) for that sample
 # With FONT_POINTS, Qt's GTK theme (qt6-gtk-platformtheme) gives the program a desktop
 # font of that size, as a player who set a larger font would have.
 set -u
@@ -39,8 +40,14 @@ answer_file_dialog "GrdHelp.det"
 wait_for_window '^Varnodel$' >/dev/null
 shot 4-refusal.png
 answer_message "the refusal"
-xdotool key alt+h
-sleep 0.3
-xdotool key Return
-wait_for_window '.' >/dev/null
+# The menu's access key differs from language to language: the menu is clicked.
+xdotool mousemove --window "$MAIN" 20 $((MENU_H / 2)) click 1
+sleep 0.5
+xdotool mousemove --window "$MAIN" 40 $((MENU_H + 12)) click 1
+sleep 0.8
 shot 5-help.png
+xdotool key Escape
+sleep 0.5
+xdotool windowfocus --sync "$MAIN" key F2
+wait_for_window '^Varnodel$' >/dev/null
+shot 6-hint.png
