@@ -1,6 +1,6 @@
 #include "files/commondialog.h"
-#include "support.h"
 #include "state/contrast.h"
+#include "support.h"
 #include "ui/fittext.h"
 
 #include <QFontInfo>
