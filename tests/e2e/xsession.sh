@@ -22,7 +22,13 @@ start_xvfb() {
             export DISPLAY=":$n"
             rm -f "$fdfile"
             trap stop_session EXIT
-            return 0
+            # The server has said which display it is; a client must also get in before
+            # the program starts (once, on a loaded machine, the program could not).
+            for _ in $(seq 100); do
+                xdotool getdisplaygeometry >/dev/null 2>&1 && return 0
+                sleep 0.05
+            done
+            fail "Xvfb on $DISPLAY takes no client"
         fi
         kill "$XVFB_PID" 2>/dev/null
         XVFB_PID=
